@@ -1,0 +1,282 @@
+#include "app/paleta.h"
+
+#include "app/captionlabel.h"
+#include "app/paletalayout.h"
+#include "app/qtcolour.h"
+#include "channels/channelbar.h"
+#include "channels/channelentry.h"
+#include "channels/columngauge.h"
+#include "channels/masterstep.h"
+#include "colour/kmlalpha.h"
+#include "colour/typedvalue.h"
+#include "picker/pickerbutton.h"
+#include "platform/colourdialog.h"
+#include "platform/messageboxes.h"
+#include "platform/platform.h"
+#include "platform/topmost.h"
+#include "transparency/previewbox.h"
+#include "transparency/transparencyslider.h"
+
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QWindow>
+#include <cmath>
+#include <new>
+
+namespace {
+
+const QString kLockedWarning = QStringLiteral("This command is locked while the color picker is enabled.");
+
+// The master's midpoint: Max / 2 rounded to the even neighbour (127.5 -> 128).
+int midpointOf(const QScrollBar* bar)
+{
+    return static_cast<int>(std::nearbyint(bar->maximum() / 2.0));
+}
+
+QString fromStd(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+// The master step sees the channel bars through this; each write runs the
+// bar's change handling before the step goes on.
+class BarChannels final : public channels::ChannelValues {
+public:
+    explicit BarChannels(const std::array<channels::ChannelBar*, 3>& bars)
+        : m_bars(bars)
+    {
+    }
+    int value(int ch) const override { return m_bars[ch]->current(); }
+    void setValue(int ch, int v) override { m_bars[ch]->setValue(v); }
+
+private:
+    const std::array<channels::ChannelBar*, 3>& m_bars;
+};
+
+} // namespace
+
+Paleta::Paleta(platform::Platform& platform, QWidget* parent)
+    : QWidget(parent)
+    , m_platform(platform)
+{
+    m_c = buildPaletaControls(this);
+    connectHandlers();
+}
+
+void Paleta::connectHandlers()
+{
+    for (int ch = 0; ch < 3; ++ch) {
+        auto* bar = m_c.channelBars[ch];
+        connect(bar, &channels::ChannelBar::scrolled, this, [this, ch] { channelScroll(ch); });
+        connect(bar, &channels::ChannelBar::changed, this, [this, ch] { channelChange(ch); });
+        connect(bar, &channels::ChannelBar::gotFocus, this, &Paleta::recentreMaster);
+        connect(m_c.channelBoxes[ch], &channels::ChannelEntry::keyUp, this,
+            [this, ch] { channelTyped(ch); });
+    }
+    connect(m_c.master, &channels::ChannelBar::scrolled, this, &Paleta::masterScroll);
+    connect(m_c.master, &channels::ChannelBar::changed, this, &Paleta::masterChange);
+    connect(m_c.transparency, &QSlider::valueChanged, this, &Paleta::transparencyChange);
+    connect(m_c.transparency, &transparency::TransparencySlider::clicked, this, &Paleta::transP);
+    connect(m_c.preview, &transparency::PreviewBox::rightPressed, this, &Paleta::pickFromPreview);
+    connect(m_c.chooseColour, &QPushButton::clicked, this, &Paleta::chooseColour);
+}
+
+void Paleta::formLoad()
+{
+    platform::keepAbove(this);
+    m_pickerActive = false;
+    m_c.channelBoxes[0]->setFocus();
+    setSwatches(qRgb(255, 255, 255));
+    m_c.channelBars[0]->setValue(160);
+    m_c.channelBars[1]->setValue(120);
+    m_c.channelBars[2]->setValue(90);
+    m_c.master->setValue(midpointOf(m_c.master));
+    m_c.transparency->setValue(255);
+    m_prevMaster = m_c.master->value();
+    show();
+    m_c.channelBoxes[0]->setFocus();
+}
+
+void Paleta::setSwatches(QRgb colour)
+{
+    m_c.preview->setBackColour(colour);
+    m_picTask = colour;
+}
+
+void Paleta::updateColor(colour::ColourNumber c)
+{
+    setSwatches(toQRgb(c));
+    m_c.hexaVb->setText(fromStd(colour::hexaVbText(c)));
+    m_c.longVb->setText(fromStd(colour::longVbText(c)));
+    if (!isVisible())
+        show();
+    const colour::Rgb rgb = colour::channelsOf(c);
+    // Each bar that moves runs its own change handling, nested, before the next.
+    m_c.channelBars[0]->setValue(rgb.red);
+    m_c.channelBars[1]->setValue(rgb.green);
+    m_c.channelBars[2]->setValue(rgb.blue);
+    m_c.rgb->setText(fromStd(colour::rgbText(rgb)));
+    m_c.html->setText(fromStd(colour::htmlText(rgb)));
+    m_c.cmy->setText(fromStd(colour::cmyText(rgb)));
+    m_c.cmyk->setText(fromStd(colour::cmykText(rgb)));
+    m_c.hsl->setText(fromStd(colour::hslText(rgb)));
+    m_c.kml->setText(fromStd(colour::kmlColourText(rgb)));
+    transP();
+}
+
+void Paleta::transP()
+{
+    struct Failure {
+        int number;
+        QString description;
+    };
+    std::optional<Failure> failure;
+    try {
+        const int alpha = m_c.transparency->value();
+        if (alpha < 0 || alpha > 255) {
+            failure = Failure {6, QStringLiteral("Overflow")};
+        } else if (auto text = colour::withKmlAlpha(m_c.kml->text().toStdString(), alpha)) {
+            m_c.kml->setText(fromStd(*text));
+        }
+    } catch (const std::bad_alloc&) {
+        failure = Failure {7, QStringLiteral("Out of memory")};
+    } catch (const std::exception& e) {
+        failure = Failure {5, QString::fromLocal8Bit(e.what())};
+    }
+    m_c.kml->update();
+    if (failure) {
+        m_platform.messages.show(this, platform::MessageIcon::Critical,
+            QStringLiteral("Error Occurred"),
+            QStringLiteral("Error Number: %1\n%2\n\nDebug Information:\nProject1.paleta.transP")
+                .arg(failure->number)
+                .arg(failure->description));
+    }
+}
+
+void Paleta::showTransparency()
+{
+    m_c.preview->showTransparency(m_picTask, m_c.transparency->value());
+}
+
+bool Paleta::refusedByPicker(channels::ChannelBar* bar)
+{
+    if (!m_pickerActive)
+        return false;
+    bar->releasePress();
+    m_platform.messages.show(this, platform::MessageIcon::Information, QStringLiteral("Warning"),
+        kLockedWarning);
+    return true;
+}
+
+// The channel step: box, column and swatches follow the bar; the notations do not.
+void Paleta::channelScroll(int channel)
+{
+    const int v = m_c.channelBars[channel]->current();
+    m_c.channelBoxes[channel]->setText(QString::number(v));
+    m_c.channelColumns[channel]->setLevel(v);
+    // The swatch colour is built from the three boxes, not the bars: a box
+    // that holds no number leaves the swatches as they were.
+    std::array<int, 3> rgb {};
+    for (int ch = 0; ch < 3; ++ch) {
+        const auto value = colour::readInteger16(m_c.channelBoxes[ch]->text().toStdString());
+        if (!value || *value < 0)
+            return;
+        rgb[ch] = *value;
+    }
+    setSwatches(toQRgb(colour::colourNumberOf(rgb[0], rgb[1], rgb[2])));
+}
+
+void Paleta::channelChange(int channel)
+{
+    if (refusedByPicker(m_c.channelBars[channel]))
+        return;
+    channelScroll(channel);
+    updateColor(toColourNumber(m_c.preview->backColour()));
+    showTransparency();
+}
+
+void Paleta::masterScroll()
+{
+    BarChannels bars(m_c.channelBars);
+    if (!channels::masterStep(bars, m_prevMaster, m_c.master->current()))
+        return;
+    drawMasterColumn();
+    m_prevMaster = m_c.master->current();
+}
+
+void Paleta::masterChange()
+{
+    if (refusedByPicker(m_c.master))
+        return;
+    masterScroll();
+    updateColor(toColourNumber(m_c.preview->backColour()));
+    showTransparency();
+}
+
+void Paleta::drawMasterColumn()
+{
+    m_c.masterColumn->setLevel(m_c.master->current(), m_c.master->maximum());
+}
+
+void Paleta::recentreMaster()
+{
+    m_c.master->setValue(midpointOf(m_c.master));
+}
+
+void Paleta::channelTyped(int channel)
+{
+    const auto typed = colour::readTypedChannel(m_c.channelBoxes[channel]->text().toStdString());
+    if (typed.verdict != colour::TypedChannel::Verdict::Accepted) {
+        m_platform.messages.show(this, platform::MessageIcon::Exclamation, QStringLiteral("Warning"),
+            QStringLiteral("Illegal value."));
+        return;
+    }
+    m_c.channelBars[channel]->setValue(typed.value);
+    // Accepting a value passes the focus through the red bar and back, which
+    // re-centres the master; the box keeps the focus.
+    recentreMaster();
+}
+
+void Paleta::transparencyChange()
+{
+    transP();
+    showTransparency();
+}
+
+void Paleta::chooseColour()
+{
+    const auto chosen = m_platform.colourDialog.choose(this, QColor(m_c.preview->backColour()));
+    if (!chosen)
+        return;
+    const QRgb rgb = chosen->rgb() & RGB_MASK;
+    setSwatches(rgb);
+    updateColor(toColourNumber(rgb));
+}
+
+void Paleta::pickFromPreview(QPoint point)
+{
+    updateColor(toColourNumber(m_c.preview->pixelAt(point)));
+}
+
+void Paleta::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    // The window manager moves the window while the button is held; where it
+    // refuses, the window follows the pointer itself until the release.
+    if (!windowHandle() || !windowHandle()->startSystemMove())
+        m_manualDragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
+}
+
+void Paleta::mouseMoveEvent(QMouseEvent* event)
+{
+    if (m_manualDragOffset && (event->buttons() & Qt::LeftButton))
+        move(event->globalPosition().toPoint() - *m_manualDragOffset);
+}
+
+void Paleta::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_manualDragOffset.reset();
+}

@@ -1,0 +1,63 @@
+// The one window: every control of the colour tool and the handling that ties them together.
+#pragma once
+
+#include "app/controls.h"
+#include "colour/notations.h"
+
+#include <QWidget>
+#include <optional>
+
+namespace platform {
+struct Platform;
+}
+
+class Paleta : public QWidget {
+    Q_OBJECT
+public:
+    explicit Paleta(platform::Platform& platform, QWidget* parent = nullptr);
+
+    // Start-up: makes the window topmost, switches the picker off and sets the
+    // bars, whose change handling computes and shows the first colour.
+    void formLoad();
+
+    const PaletaControls& controls() const { return m_c; }
+    std::optional<int> prevMaster() const { return m_prevMaster; }
+    // The hidden solid swatch the preview blends from.
+    QRgb picTaskColour() const { return m_picTask; }
+
+    // The current colour into every swatch, bar and notation box.
+    void updateColor(colour::ColourNumber c);
+
+    bool pickerActive() const { return m_pickerActive; }
+    void setPickerActive(bool active) { m_pickerActive = active; }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void connectHandlers();
+    void setSwatches(QRgb colour);
+    void transP();
+    void showTransparency();
+    bool refusedByPicker(channels::ChannelBar* bar);
+
+    void channelScroll(int channel);
+    void channelChange(int channel);
+    void masterScroll();
+    void masterChange();
+    void drawMasterColumn();
+    void recentreMaster();
+    void channelTyped(int channel);
+    void transparencyChange();
+    void chooseColour();
+    void pickFromPreview(QPoint point);
+
+    platform::Platform& m_platform;
+    PaletaControls m_c;
+    QRgb m_picTask = qRgb(255, 255, 255);
+    std::optional<int> m_prevMaster;
+    bool m_pickerActive = true; // the design starts with the picker timer on; start-up stops it
+    std::optional<QPoint> m_manualDragOffset;
+};

@@ -1,0 +1,20 @@
+// What the window needs of the desktop, gathered so a test can stand in for all of it.
+#pragma once
+
+namespace platform {
+
+class MessageBoxes;
+class ColourDialog;
+class ScreenSampler;
+class Pointer;
+class KeyState;
+
+struct Platform {
+    MessageBoxes& messages;
+    ColourDialog& colourDialog;
+    ScreenSampler& screen;
+    Pointer& pointer;
+    KeyState& keys;
+};
+
+} // namespace platform

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/pointer.h"
+
+namespace platform {
+
+class QtPointer final : public Pointer {
+public:
+    QPoint position() const override;
+};
+
+} // namespace platform

@@ -1,0 +1,145 @@
+#include "app/qtcolour.h"
+#include "windowfixture.h"
+
+#include <QPushButton>
+#include <QTest>
+
+using Channels = QList<int>;
+
+namespace {
+
+const QString kIllegal = QStringLiteral("Illegal value.");
+
+// Text arriving in one go (a paste), then the release of one key. (With a
+// real modal box, the releases after the first would go to the box.)
+void enter(channels::ChannelEntry* box, const QString& text)
+{
+    box->setText(text);
+    QTest::keyClick(box, Qt::Key_End);
+}
+
+} // namespace
+
+class TestInputs : public QObject {
+    Q_OBJECT
+private slots:
+    void typedValue_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("red"); // -1: refused
+        QTest::newRow("0") << "0" << 0;
+        QTest::newRow("255") << "255" << 255;
+        QTest::newRow("-1") << "-1" << -1;
+        QTest::newRow("256") << "256" << -1;
+        QTest::newRow("255.4 is above 255") << "255.4" << -1;
+        QTest::newRow("0.5 to even") << "0.5" << 0;
+        QTest::newRow("1.5 to even") << "1.5" << 2;
+        QTest::newRow("2.5 to even") << "2.5" << 2;
+        QTest::newRow("12.5") << "12.5" << 12;
+        QTest::newRow("13.5") << "13.5" << 14;
+        QTest::newRow("blanks around") << " 42 " << 42;
+        QTest::newRow("stray letter") << "12a" << -1;
+        QTest::newRow("lone minus") << "-" << -1;
+        QTest::newRow("empty") << "" << -1;
+    }
+
+    void typedValue()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, red);
+        WindowFixture f;
+        auto* box = f.c().channelBoxes[0];
+        enter(box, text);
+        if (red < 0) {
+            QCOMPARE(f.desktop.messages.shown.size(), 1);
+            const auto& shown = f.desktop.messages.shown.first();
+            QCOMPARE(shown.text, kIllegal);
+            QCOMPARE(shown.title, "Warning");
+            QCOMPARE(shown.icon, platform::MessageIcon::Exclamation);
+            QCOMPARE(box->text(), text); // nothing is restored
+            QCOMPARE(f.channels(), (Channels {162, 129, 255}));
+        } else {
+            QVERIFY(f.desktop.messages.shown.isEmpty());
+            QCOMPARE(f.channels(), (Channels {red, 129, 255}));
+            QCOMPARE(box->text(), QString::number(red));
+            QCOMPARE(f.notations().first(), QStringLiteral("%1, 129, 255").arg(red));
+        }
+    }
+
+    void typingRunsOnEveryRelease()
+    {
+        WindowFixture f;
+        auto* box = f.c().channelBoxes[2];
+        box->clear();
+        QTest::keyClicks(box, QStringLiteral("20"));
+        QCOMPARE(f.channels()[2], 20);
+        QTest::keyClick(box, Qt::Key_Backspace); // "2"
+        QCOMPARE(f.channels()[2], 2);
+        QTest::keyClick(box, Qt::Key_Backspace); // empty: warned, colour kept
+        QCOMPARE(f.warnings(kIllegal), 1);
+        QCOMPARE(f.channels()[2], 2);
+    }
+
+    void releaseWithoutItsPressIsNotTyping()
+    {
+        // Return closes the warning on its press; its release then lands in the box.
+        WindowFixture f;
+        auto* box = f.c().channelBoxes[0];
+        box->setText(QStringLiteral("abc"));
+        QTest::keyRelease(box, Qt::Key_Return);
+        QVERIFY(f.desktop.messages.shown.isEmpty());
+    }
+
+    void pasteWithTheMasterAwayRecentresIt()
+    {
+        WindowFixture f;
+        f.setColour(160, 120, 90);
+        f.c().master->setValue(140); // 162, 122, 92
+        enter(f.c().channelBoxes[0], QStringLiteral("100"));
+        QCOMPARE(f.c().master->value(), 128);
+        QCOMPARE(f.channels(), (Channels {98, 120, 90}));
+        enter(f.c().channelBoxes[0], QStringLiteral("100")); // master at 128 already
+        QCOMPARE(f.channels(), (Channels {100, 120, 90}));
+    }
+
+    void colourDialog_data()
+    {
+        QTest::addColumn<std::optional<QColor>>("answer");
+        QTest::addColumn<QString>("rgb");
+        QTest::newRow("ok") << std::optional<QColor>(QColor(10, 0, 255)) << "10, 0, 255";
+        QTest::newRow("cancel") << std::optional<QColor>() << "162, 129, 255";
+        QTest::newRow("ok on the current colour") << std::optional<QColor>(QColor(162, 129, 255))
+                                                  << "162, 129, 255";
+    }
+
+    void colourDialog()
+    {
+        QFETCH(std::optional<QColor>, answer);
+        QFETCH(QString, rgb);
+        WindowFixture f;
+        f.desktop.colourDialog.answer = answer;
+        f.c().chooseColour->click();
+        QCOMPARE(f.desktop.colourDialog.opened, 1);
+        QCOMPARE(f.desktop.colourDialog.lastInitial, QColor(162, 129, 255));
+        QCOMPARE(f.notations().first(), rgb);
+        QCOMPARE(f.boxes().join(", "), rgb);
+        QVERIFY(f.desktop.messages.shown.isEmpty());
+    }
+
+    void rightClickPicksThePreviewAsDrawn()
+    {
+        WindowFixture f;
+        f.c().transparency->setValue(0); // photograph and caption show
+        auto* preview = f.c().preview;
+        const QPoint at(70, 30);
+        const QRgb drawn = preview->pixelAt(at);
+        QTest::mouseClick(preview, Qt::LeftButton, {}, at); // picks nothing
+        QCOMPARE(f.notations().first(), "162, 129, 255");
+        QTest::mouseClick(preview, Qt::RightButton, {}, at);
+        QCOMPARE(f.notations().first(),
+            QStringLiteral("%1, %2, %3").arg(qRed(drawn)).arg(qGreen(drawn)).arg(qBlue(drawn)));
+    }
+};
+
+QTEST_MAIN(TestInputs)
+#include "tst_inputs.moc"
