@@ -1,0 +1,17 @@
+// The KML alpha step: putting the transparency byte in front of the KML box's text.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace colour {
+
+// What the KML box should read after the transparency changed.
+// A six-character text gets the alpha in front; an eight-character text has
+// its first two characters replaced and keeps the rest exactly as typed.
+// Any other length is left alone (nullopt): the user is editing the box.
+// Lengths count characters, not bytes, so the text is taken as UTF-8.
+std::optional<std::string> withKmlAlpha(std::string_view boxText, int transparency);
+
+} // namespace colour
