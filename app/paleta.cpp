@@ -10,6 +10,7 @@
 #include "colour/kmlalpha.h"
 #include "colour/typedvalue.h"
 #include "picker/pickerbutton.h"
+#include "picker/screenpicker.h"
 #include "platform/colourdialog.h"
 #include "platform/messageboxes.h"
 #include "platform/platform.h"
@@ -61,6 +62,8 @@ Paleta::Paleta(platform::Platform& platform, QWidget* parent)
     , m_platform(platform)
 {
     m_c = buildPaletaControls(this);
+    m_picker = new picker::ScreenPicker(m_platform, *this, this);
+    m_picker->setTimerEnabled(true); // as designed; start-up switches it off
     connectHandlers();
 }
 
@@ -80,12 +83,13 @@ void Paleta::connectHandlers()
     connect(m_c.transparency, &transparency::TransparencySlider::clicked, this, &Paleta::transP);
     connect(m_c.preview, &transparency::PreviewBox::rightPressed, this, &Paleta::pickFromPreview);
     connect(m_c.chooseColour, &QPushButton::clicked, this, &Paleta::chooseColour);
+    connect(m_c.pickerButton, &QAbstractButton::clicked, m_picker, &picker::ScreenPicker::toggle);
 }
 
 void Paleta::formLoad()
 {
     platform::keepAbove(this);
-    m_pickerActive = false;
+    m_picker->setTimerEnabled(false);
     m_c.channelBoxes[0]->setFocus();
     setSwatches(qRgb(255, 255, 255));
     m_c.channelBars[0]->setValue(160);
@@ -159,9 +163,19 @@ void Paleta::showTransparency()
     m_c.preview->showTransparency(m_picTask, m_c.transparency->value());
 }
 
+bool Paleta::pickerActive() const
+{
+    return m_picker->active();
+}
+
+void Paleta::setPickerActive(bool active)
+{
+    m_picker->setTimerEnabled(active);
+}
+
 bool Paleta::refusedByPicker(channels::ChannelBar* bar)
 {
-    if (!m_pickerActive)
+    if (!pickerActive())
         return false;
     bar->releasePress();
     m_platform.messages.show(this, platform::MessageIcon::Information, QStringLiteral("Warning"),
@@ -279,4 +293,46 @@ void Paleta::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
         m_manualDragOffset.reset();
+}
+
+void Paleta::showPickerRunning(bool running)
+{
+    m_c.pickerButton->setChecked(running);
+}
+
+void Paleta::emptyNotations()
+{
+    for (QLineEdit* box : { m_c.hexaVb, m_c.longVb, m_c.rgb, m_c.cmy, m_c.cmyk, m_c.html, m_c.hsl })
+        box->clear();
+}
+
+void Paleta::setChannelBoxesEnabled(bool enabled)
+{
+    // Qt would pass the focus of a disabled box along the tab chain, possibly
+    // onto a channel bar, whose focus re-centres the master and so meets the
+    // picker lock. The eyedropper, which stops the picker, takes it instead.
+    if (!enabled) {
+        for (QWidget* box : m_c.channelBoxes) {
+            if (focusWidget() == box)
+                m_c.pickerButton->setFocus(Qt::OtherFocusReason);
+        }
+    }
+    for (QWidget* box : m_c.channelBoxes)
+        box->setEnabled(enabled);
+}
+
+void Paleta::showSample(QRgb colour)
+{
+    setSwatches(colour);
+    showTransparency();
+}
+
+QRgb Paleta::shownColour() const
+{
+    return m_c.preview->backColour();
+}
+
+void Paleta::commitColour(QRgb colour)
+{
+    updateColor(toColourNumber(colour));
 }

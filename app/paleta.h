@@ -3,6 +3,7 @@
 
 #include "app/controls.h"
 #include "colour/notations.h"
+#include "picker/pickerwindow.h"
 
 #include <QWidget>
 #include <optional>
@@ -10,8 +11,11 @@
 namespace platform {
 struct Platform;
 }
+namespace picker {
+class ScreenPicker;
+}
 
-class Paleta : public QWidget {
+class Paleta : public QWidget, private picker::PickerWindow {
     Q_OBJECT
 public:
     explicit Paleta(platform::Platform& platform, QWidget* parent = nullptr);
@@ -28,8 +32,10 @@ public:
     // The current colour into every swatch, bar and notation box.
     void updateColor(colour::ColourNumber c);
 
-    bool pickerActive() const { return m_pickerActive; }
-    void setPickerActive(bool active) { m_pickerActive = active; }
+    bool pickerActive() const;
+    picker::ScreenPicker& screenPicker() { return *m_picker; }
+    // Switches the picker's timer alone, without its start and stop steps.
+    void setPickerActive(bool active);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -54,10 +60,17 @@ private:
     void chooseColour();
     void pickFromPreview(QPoint point);
 
+    void showPickerRunning(bool running) override;
+    void emptyNotations() override;
+    void setChannelBoxesEnabled(bool enabled) override;
+    void showSample(QRgb colour) override;
+    QRgb shownColour() const override;
+    void commitColour(QRgb colour) override;
+
     platform::Platform& m_platform;
     PaletaControls m_c;
     QRgb m_picTask = qRgb(255, 255, 255);
     std::optional<int> m_prevMaster;
-    bool m_pickerActive = true; // the design starts with the picker timer on; start-up stops it
+    picker::ScreenPicker* m_picker = nullptr;
     std::optional<QPoint> m_manualDragOffset;
 };

@@ -1,22 +1,61 @@
 #include "platform/screengrabsampler.h"
 
+#include "platform/devicepointer.h"
+#include "platform/screenareas.h"
+
 #include <QGuiApplication>
+#include <QImage>
 #include <QPixmap>
 #include <QScreen>
+#include <algorithm>
 
 namespace platform {
 
+bool ScreenGrabSampler::screenReadable()
+{
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("wayland") || platform == QLatin1String("offscreen")
+        || platform == QLatin1String("minimal"))
+        return false;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen->name().startsWith(QLatin1String("XWAYLAND")))
+            return false;
+    }
+    return true;
+}
+
 std::optional<QRgb> ScreenGrabSampler::pixelAt(QPoint global)
 {
-    QScreen* screen = QGuiApplication::screenAt(global);
+    const auto device = toDevice(global, screenAreas());
+    if (!device)
+        return std::nullopt;
+    return devicePixel(*device);
+}
+
+std::optional<QRgb> ScreenGrabSampler::pixelBesidePointer()
+{
+    const auto pointer = devicePointerPosition();
+    if (!pointer)
+        return std::nullopt;
+    return devicePixel(*pointer + QPoint(1, 1));
+}
+
+std::optional<QRgb> ScreenGrabSampler::devicePixel(QPoint device)
+{
+    if (!screenReadable())
+        return std::nullopt;
+    const auto plan = planGrab(device, screenAreas());
+    QScreen* screen = plan ? screenAt(plan->screen) : nullptr;
     if (!screen)
         return std::nullopt;
-    // grabWindow takes coordinates relative to the screen's own top-left.
-    const QPoint local = global - screen->geometry().topLeft();
-    const QPixmap grab = screen->grabWindow(0, local.x(), local.y(), 1, 1);
+    // grabWindow takes logical coordinates relative to the screen's own top-left
+    // and returns the device pixels behind them.
+    const QImage grab = screen->grabWindow(0, plan->logical.x(), plan->logical.y(), 1, 1).toImage();
     if (grab.isNull())
         return std::nullopt;
-    return grab.toImage().pixel(0, 0) & RGB_MASK;
+    const QPoint pixel(std::clamp(plan->pixel.x(), 0, grab.width() - 1),
+        std::clamp(plan->pixel.y(), 0, grab.height() - 1));
+    return grab.pixel(pixel) & RGB_MASK;
 }
 
 } // namespace platform

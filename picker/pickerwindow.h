@@ -1,0 +1,25 @@
+// The window as the screen colour picker sees it.
+#pragma once
+
+#include <QRgb>
+
+namespace picker {
+
+class PickerWindow {
+public:
+    virtual ~PickerWindow() = default;
+
+    // The eyedropper button looks pressed while the picker runs.
+    virtual void showPickerRunning(bool running) = 0;
+    // Every notation box but the KML one is emptied, in the boxes' design order.
+    virtual void emptyNotations() = 0;
+    virtual void setChannelBoxesEnabled(bool enabled) = 0;
+    // A transient sample: swatches and preview only, no notation, no bar.
+    virtual void showSample(QRgb colour) = 0;
+    // The colour the preview swatch holds now.
+    virtual QRgb shownColour() const = 0;
+    // Makes a colour the current one: every notation, bar and box follows.
+    virtual void commitColour(QRgb colour) = 0;
+};
+
+} // namespace picker

@@ -1,0 +1,56 @@
+// The screen colour picker: while it runs, the screen pixel beside the pointer
+// is shown ten times a second; S or a second click makes it the current colour.
+#pragma once
+
+#include <QObject>
+#include <QRgb>
+#include <QTimer>
+#include <optional>
+
+class QWidget;
+namespace platform {
+struct Platform;
+}
+
+namespace picker {
+
+class PickerWindow;
+
+class ScreenPicker : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kIntervalMs = 100;
+
+    // parent also owns the notice shown when the screen cannot be read.
+    ScreenPicker(platform::Platform& platform, PickerWindow& window, QWidget* parent);
+
+    // The picker runs exactly while its timer does.
+    bool active() const { return m_timer.isActive(); }
+    int interval() const { return m_timer.interval(); }
+
+    // The timer alone, without the start or stop steps (start-up switches it off).
+    void setTimerEnabled(bool enabled);
+
+    static QString unreadableNotice();
+
+public slots:
+    // A click on the eyedropper: starts a stopped picker, stops a running one.
+    void toggle();
+    // One timer tick.
+    void tick();
+
+private:
+    void start();
+    void stop();
+    std::optional<QRgb> sampleBesidePointer();
+
+    platform::Platform& m_platform;
+    PickerWindow& m_window;
+    QWidget* m_parent = nullptr;
+    QTimer m_timer;
+    // The last pixel read: a failed read shows it again.
+    std::optional<QRgb> m_lastSample;
+    bool m_sampledSinceStart = false;
+};
+
+} // namespace picker
