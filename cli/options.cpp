@@ -1,5 +1,7 @@
 #include "cli/options.h"
 
+#include "cli/excerpt.h"
+
 namespace cli {
 
 namespace {
@@ -88,12 +90,12 @@ Options parseOptions(const std::vector<std::string_view>& args)
                 value = arg.substr(8);
             }
             if (!readAlpha(value, options.alpha)) {
-                options.error = "bad --alpha value '" + std::string(value.substr(0, 60))
-                    + "' (a whole number 0..255 is expected)";
+                options.error = "bad --alpha value " + quotedExcerpt(value)
+                    + " (a whole number 0..255 is expected)";
                 return options;
             }
         } else {
-            options.error = "unknown option '" + std::string(arg.substr(0, 60)) + "'";
+            options.error = "unknown option " + quotedExcerpt(arg);
             return options;
         }
     }

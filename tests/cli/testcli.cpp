@@ -147,6 +147,8 @@ void TestCli::usageErrors_data()
     QTest::newRow("alpha not a number")
         << QStringList { "--alpha=0x10" }
         << QByteArray("bad --alpha value '0x10' (a whole number 0..255 is expected)");
+    QTest::newRow("unknown option quoted safely") << QStringList {QStringLiteral("--x\x1b[2J")}
+                                                  << QByteArray("unknown option '--x\\x1b[2J'");
     QTest::newRow("labels with kml") << QStringList { "--labels", "--kml" }
                                      << QByteArray("--labels and --kml cannot be used together");
 }
