@@ -36,9 +36,7 @@ private slots:
     void hexaVbWithoutLeadingZeros();
     void kmlAlpha_data();
     void kmlAlpha();
-    void channelsOutOfRange();
     void textsReadBack();
-    void cmykAgreesWithCmy();
 };
 
 void TestNotations::allTexts_data()
@@ -162,15 +160,6 @@ void TestNotations::kmlAlpha()
     QCOMPARE(q(kmlText({ 162, 122, 92 }, transparency)), alpha + "5c7aa2");
 }
 
-void TestNotations::channelsOutOfRange()
-{
-    // A channel box may hold 300 or -5 for a moment; such channels count as clamped.
-    QCOMPARE(q(rgbText({ 300, -5, 128 })), QStringLiteral("255, 0, 128"));
-    QCOMPARE(q(htmlText({ 300, -5, 128 })), QStringLiteral("#FF0080"));
-    QCOMPARE(q(cmykText({ 300, -5, 128 })), QStringLiteral("0, 255, 127, 0"));
-    QCOMPARE(hslOf({ 300, -5, 128 }), hslOf({ 255, 0, 128 }));
-}
-
 // Hexa VB, Long VB, HTML and KML texts lead back to their colour: every
 // number up to 0x10000 (where the texts change length) and a prime stride beyond.
 void TestNotations::textsReadBack()
@@ -202,28 +191,6 @@ void TestNotations::textsReadBack()
             QFAIL(qPrintable(QStringLiteral("colour %1: KML text %2")
                                  .arg(hexColour(c), QString::fromLatin1(text, int(end - text)))));
         }
-    }
-}
-
-// CMY is 255 minus each channel; CMYK takes the smallest out as K. The
-// stride is prime, so every channel value meets many others.
-void TestNotations::cmykAgreesWithCmy()
-{
-    for (ColourNumber c = 0; c <= kMaxColourNumber; c += 97) {
-        const Rgb rgb = channelsOf(c);
-        int cmy[3] = {};
-        int cmyk[4] = {};
-        QCOMPARE(std::sscanf(cmyText(rgb).c_str(), "%d, %d, %d", &cmy[0], &cmy[1], &cmy[2]), 3);
-        QCOMPARE(std::sscanf(cmykText(rgb).c_str(), "%d, %d, %d, %d", &cmyk[0], &cmyk[1], &cmyk[2],
-                     &cmyk[3]),
-            4);
-        const int k = std::min(std::min(cmy[0], cmy[1]), cmy[2]);
-        const bool ok = cmy[0] + rgb.red == 255 && cmy[1] + rgb.green == 255
-            && cmy[2] + rgb.blue == 255 && cmyk[3] == k && cmyk[0] + k == cmy[0]
-            && cmyk[1] + k == cmy[1] && cmyk[2] + k == cmy[2];
-        if (!ok)
-            QFAIL(qPrintable(QStringLiteral("colour %1: CMY %2, CMYK %3")
-                                 .arg(hexColour(c), q(cmyText(rgb)), q(cmykText(rgb)))));
     }
 }
 
