@@ -11,7 +11,9 @@ namespace colour {
 // A six-character text gets the alpha in front; an eight-character text has
 // its first two characters replaced and keeps the rest exactly as typed.
 // Any other length is left alone (nullopt): the user is editing the box.
-// Lengths count characters, not bytes, so the text is taken as UTF-8.
+// Lengths count characters, not bytes, so the text is taken as UTF-8 (a
+// byte that starts no well-formed sequence counts as one character).
+// The transparency is clamped into 0..255.
 std::optional<std::string> withKmlAlpha(std::string_view boxText, int transparency);
 
 } // namespace colour

@@ -10,7 +10,7 @@
 namespace colour {
 
 // The platform colour number: red + 256 * green + 65536 * blue (0x00BBGGRR).
-// Valid values are 0 .. 0xFFFFFF.
+// Valid values are 0 .. 0xFFFFFF; the texts look only at the low 24 bits.
 using ColourNumber = std::int32_t;
 
 inline constexpr ColourNumber kMaxColourNumber = 0xFFFFFF;
@@ -76,6 +76,7 @@ Hsl hslOf(Rgb rgb);
 // digits, then rounded to the nearest integer with halves away from zero.
 // A double that lies a hair below a half (7.499999999999999) therefore shows
 // as the half rounded up (8), as a 15-digit display of it would suggest.
+// NaN shows as 0; magnitudes beyond the range of long long saturate.
 long long roundShown(double x);
 
 struct Notations {
