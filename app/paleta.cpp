@@ -265,12 +265,28 @@ void Paleta::chooseColour()
         return;
     const QRgb rgb = chosen->rgb() & RGB_MASK;
     setSwatches(rgb);
-    updateColor(toColourNumber(rgb));
+    replaceColour(rgb);
 }
 
 void Paleta::pickFromPreview(QPoint point)
 {
-    updateColor(toColourNumber(m_c.preview->pixelAt(point)));
+    replaceColour(m_c.preview->pixelAt(point));
+}
+
+void Paleta::replaceColour(QRgb colour)
+{
+    // The refresh builds its intermediate colours from the channel boxes. A
+    // box can disagree with its bar: a refused typed value ("300") stays in
+    // it, and while the picker runs the lock refuses bar changes but leaves
+    // the bars moved. Such a box would pull the bars off the new colour and
+    // leave the notations contradicting them, so every box first shows where
+    // its bar stands.
+    for (int ch = 0; ch < 3; ++ch) {
+        const int v = m_c.channelBars[ch]->value();
+        m_c.channelBoxes[ch]->setText(QString::number(v));
+        m_c.channelColumns[ch]->setLevel(v);
+    }
+    updateColor(toColourNumber(colour));
 }
 
 void Paleta::mousePressEvent(QMouseEvent* event)
@@ -334,5 +350,5 @@ QRgb Paleta::shownColour() const
 
 void Paleta::commitColour(QRgb colour)
 {
-    updateColor(toColourNumber(colour));
+    replaceColour(colour);
 }

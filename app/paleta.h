@@ -59,6 +59,8 @@ private:
     void transparencyChange();
     void chooseColour();
     void pickFromPreview(QPoint point);
+    // A whole colour from outside the bars: the dialog, a pick, the picker's stop.
+    void replaceColour(QRgb colour);
 
     void showPickerRunning(bool running) override;
     void emptyNotations() override;

@@ -1,4 +1,5 @@
 #include "app/qtcolour.h"
+#include "picker/screenpicker.h"
 #include "windowfixture.h"
 
 #include <QPushButton>
@@ -124,6 +125,52 @@ private slots:
         QCOMPARE(f.notations().first(), rgb);
         QCOMPARE(f.boxes().join(", "), rgb);
         QVERIFY(f.desktop.messages.shown.isEmpty());
+    }
+
+    // A box that disagrees with its bar must not pull the bars off a colour
+    // that replaces the whole colour: boxes, bars and notations agree after.
+    void replacingColourAfterABoxDisagreedWithItsBar_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("right-click pick after a refused 300") << "pick";
+        QTest::newRow("colour dialog after a refused 300") << "dialog";
+        QTest::newRow("picker stop after a refused bar change") << "picker";
+    }
+
+    void replacingColourAfterABoxDisagreedWithItsBar()
+    {
+        QFETCH(QString, how);
+        WindowFixture f;
+        f.c().transparency->setValue(0);
+        const QPoint at(70, 30);
+        QRgb picked = f.c().preview->pixelAt(at);
+        f.setColour(qRed(picked), 10, 20); // the red bar already stands on the new red
+        f.c().transparency->setValue(0);
+        picked = f.c().preview->pixelAt(at);
+        if (how == "picker") {
+            picked = qRgb(qRed(picked), 10 + 10, 20);
+            f.desktop.screen.fill = picked;
+            f.window.screenPicker().toggle();
+            f.bar(1)->setValue(20); // refused: bar at 20, box still 10
+            f.window.screenPicker().tick();
+            f.window.screenPicker().toggle();
+        } else {
+            enter(f.c().channelBoxes[0], QStringLiteral("300")); // refused, stays in the box
+            if (how == "pick") {
+                QTest::mouseClick(f.c().preview, Qt::RightButton, {}, at);
+            } else {
+                picked = qRgb(qRed(picked), 99, 98);
+                f.desktop.colourDialog.answer = QColor(picked);
+                f.c().chooseColour->click();
+            }
+        }
+        const Channels expected {qRed(picked), qGreen(picked), qBlue(picked)};
+        QCOMPARE(f.channels(), expected);
+        QCOMPARE(f.boxes(), (QStringList {QString::number(expected[0]), QString::number(expected[1]),
+                                QString::number(expected[2])}));
+        QCOMPARE(f.notations().first(),
+            QStringLiteral("%1, %2, %3").arg(expected[0]).arg(expected[1]).arg(expected[2]));
+        QCOMPARE(f.c().preview->backColour() & RGB_MASK, picked & RGB_MASK);
     }
 
     void rightClickPicksThePreviewAsDrawn()
