@@ -55,7 +55,8 @@ std::optional<QRgb> ScreenGrabSampler::devicePixel(QPoint device)
         return std::nullopt;
     const QPoint pixel(std::clamp(plan->pixel.x(), 0, grab.width() - 1),
         std::clamp(plan->pixel.y(), 0, grab.height() - 1));
-    return grab.pixel(pixel) & RGB_MASK;
+    const QRgb colour = grab.pixel(pixel);
+    return qRgb(qRed(colour), qGreen(colour), qBlue(colour));
 }
 
 } // namespace platform

@@ -1,0 +1,206 @@
+#include "app/paleta.h"
+#include "channels/channelbar.h"
+#include "picker/pickerbutton.h"
+#include "platform/colourdialog.h"
+#include "platform/fakeplatform.h"
+#include "platform/keytracker.h"
+#include "platform/qtpointer.h"
+#include "platform/recordingmessageboxes.h"
+#include "platform/screengrabsampler.h"
+#include "transparency/previewbox.h"
+#include "transparency/transparencyslider.h"
+#include "xdotool.h"
+
+#include <QLineEdit>
+#include <QPainter>
+#include <QTest>
+#include <memory>
+
+namespace {
+
+// A patch of one colour where the window manager does not place it.
+class Patch : public QWidget {
+public:
+    Patch(QRgb colour, QRect place)
+    {
+        setWindowFlags(Qt::FramelessWindowHint | Qt::X11BypassWindowManagerHint);
+        QPalette p = palette();
+        p.setColor(QPalette::Window, QColor(colour));
+        setPalette(p);
+        setAutoFillBackground(true);
+        setGeometry(place);
+    }
+};
+
+// The window on the real desktop: real screen, pointer and keys. Boxes are
+// recorded so that a warning cannot block the test.
+struct RealWindow {
+    platform::RecordingMessageBoxes messages;
+    platform::FakeColourDialog colourDialog;
+    platform::ScreenGrabSampler screen;
+    platform::QtPointer pointer;
+    platform::KeyTracker keys;
+    platform::Platform desktop { messages, colourDialog, screen, pointer, keys };
+    Paleta window { desktop };
+
+    RealWindow()
+    {
+        window.setWindowTitle(QStringLiteral("Marivell x11 test"));
+        window.formLoad();
+    }
+
+    const PaletaControls& c() const { return window.controls(); }
+    QPoint global(QWidget* w, QPoint at) const { return w->mapToGlobal(at); }
+    QPoint centre(QWidget* w) const { return global(w, w->rect().center()); }
+    QString rgbText() const { return c().rgb->text(); }
+};
+
+QString rgbOf(QRgb c)
+{
+    return QStringLiteral("%1, %2, %3").arg(qRed(c)).arg(qGreen(c)).arg(qBlue(c));
+}
+
+const QRgb kPatchColour = qRgb(60, 122, 30);
+const QRect kPatchPlace(900, 700, 200, 150);
+
+} // namespace
+
+class TestX11Window : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        if (const QString why = xdotool::missing(); !why.isEmpty())
+            QSKIP(qPrintable(why));
+        m_patch = std::make_unique<Patch>(kPatchColour, kPatchPlace);
+        m_patch->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_patch.get()));
+    }
+
+    void init()
+    {
+        m_w = std::make_unique<RealWindow>();
+        QVERIFY(QTest::qWaitForWindowActive(&m_w->window));
+    }
+
+    void cleanup()
+    {
+        xdotool::run({ "keyup", "shift", "s" });
+        xdotool::run({ "mouseup", "1" });
+        m_w.reset();
+    }
+
+    void pickerTakesTheColourUnderThePointer_data()
+    {
+        QTest::addColumn<QString>("focus"); // where the focus is when S comes
+        QTest::addColumn<QString>("key");
+        QTest::newRow("s on the eyedropper") << "Command1"
+                                             << "s";
+        QTest::newRow("S with Shift") << "Command1"
+                                      << "shift+s";
+        QTest::newRow("s in the KML box") << "Text6"
+                                          << "s";
+        QTest::newRow("s on the transparency slider") << "Slider5"
+                                                      << "s";
+    }
+
+    void pickerTakesTheColourUnderThePointer()
+    {
+        QFETCH(QString, focus);
+        QFETCH(QString, key);
+        auto& w = *m_w;
+        QVERIFY(xdotool::moveTo(w.centre(w.c().pickerButton)));
+        QVERIFY(xdotool::run({ "click", "1" }));
+        QTRY_VERIFY(w.window.pickerActive());
+        QCOMPARE(w.rgbText(), QString());
+        w.window.findChild<QWidget*>(focus)->setFocus();
+
+        QVERIFY(xdotool::moveTo(kPatchPlace.center()));
+        QTRY_COMPARE(w.c().preview->backColour(), kPatchColour);
+        QVERIFY(w.window.pickerActive());
+        // Held until a tick has seen it, however late the ticks come.
+        QVERIFY(xdotool::run({ "keydown", key }));
+        QTRY_VERIFY_WITH_TIMEOUT(!w.window.pickerActive(), 10000);
+        QVERIFY(xdotool::run({ "keyup", key }));
+        QCOMPARE(w.rgbText(), rgbOf(kPatchColour));
+        QCOMPARE(w.c().channelBars[1]->value(), 122);
+        QVERIFY(w.messages.shown.isEmpty());
+    }
+
+    void aSecondClickStopsWithTheLastSample()
+    {
+        auto& w = *m_w;
+        QVERIFY(xdotool::moveTo(w.centre(w.c().pickerButton)));
+        QVERIFY(xdotool::run({ "click", "1" }));
+        QTRY_VERIFY(w.window.pickerActive());
+        QVERIFY(xdotool::moveTo(kPatchPlace.center()));
+        QTRY_COMPARE(w.c().preview->backColour(), kPatchColour);
+        // Back on the eyedropper, the ticks sample its own picture.
+        const QPoint eyedropper = w.centre(w.c().pickerButton);
+        QVERIFY(xdotool::moveTo(eyedropper));
+        const auto own = w.screen.pixelAt(eyedropper + QPoint(1, 1));
+        QVERIFY(own);
+        QTRY_COMPARE(w.c().preview->backColour(), *own);
+        QVERIFY(xdotool::run({ "click", "1" }));
+        QTRY_VERIFY(!w.window.pickerActive());
+        QCOMPARE(w.rgbText(), rgbOf(*own));
+    }
+
+    void rightClickPicksThePreviewAsDrawn()
+    {
+        auto& w = *m_w;
+        w.c().transparency->setValue(100); // photograph, caption and colour mixed
+        const QPoint at(60, 20);
+        const QRgb drawn = w.c().preview->pixelAt(at);
+        QVERIFY(xdotool::moveTo(w.global(w.c().preview, at)));
+        QVERIFY(xdotool::run({ "click", "3" }));
+        QTRY_COMPARE(w.rgbText(), rgbOf(drawn));
+    }
+
+    void dragging_data()
+    {
+        QTest::addColumn<QString>("handle"); // a child, or empty for the background
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("moves");
+        QTest::newRow("background, left") << "" << QPoint(10, 300) << "1" << true;
+        QTest::newRow("Label12, left") << "Label12" << QPoint(20, 8) << "1" << true;
+        QTest::newRow("background, right") << "" << QPoint(10, 300) << "3" << false;
+        QTest::newRow("Label13, left") << "Label13" << QPoint(100, 8) << "1" << false;
+    }
+
+    void dragging()
+    {
+        QFETCH(QString, handle);
+        QFETCH(QPoint, at);
+        QFETCH(QString, button);
+        QFETCH(bool, moves);
+        auto& w = *m_w;
+        QWidget* surface = handle.isEmpty() ? &w.window : w.window.findChild<QWidget*>(handle);
+        QVERIFY(surface);
+        const QPoint before = w.window.pos();
+        const QPoint start = w.global(surface, at);
+        QVERIFY(xdotool::moveTo(start));
+        QVERIFY(xdotool::run({ "mousedown", button }));
+        QTest::qWait(300); // the window manager takes the pointer over
+        for (int step = 1; step <= 6; ++step) {
+            QVERIFY(xdotool::moveTo(start + QPoint(10 * step, 8 * step)));
+            QTest::qWait(30);
+        }
+        QVERIFY(xdotool::run({ "mouseup", button }));
+        if (moves) {
+            QTRY_VERIFY((w.window.pos() - before - QPoint(60, 48)).manhattanLength() <= 2);
+        } else {
+            QTest::qWait(300);
+            QCOMPARE(w.window.pos(), before);
+        }
+        QVERIFY(!w.window.pickerActive());
+    }
+
+private:
+    std::unique_ptr<Patch> m_patch;
+    std::unique_ptr<RealWindow> m_w;
+};
+
+QTEST_MAIN(TestX11Window)
+#include "tst_x11_window.moc"
