@@ -57,7 +57,7 @@ def parse_path(d):
     return cmds
 
 
-def _arc_points(x0, y0, r, large, sweep, x1, y1, steps):
+def _arc_points(x0, y0, r, large, sweep, x1, y1, scale):
     # Endpoint to centre parameterisation of a circular arc (SVG F.6.5).
     dx, dy = (x0 - x1) / 2, (y0 - y1) / 2
     d2 = dx * dx + dy * dy
@@ -74,15 +74,21 @@ def _arc_points(x0, y0, r, large, sweep, x1, y1, steps):
         da += 2 * math.pi
     elif not sweep and da > 0:
         da -= 2 * math.pi
-    n = max(2, int(abs(da) * steps))
+    n = max(2, math.ceil(abs(da) / _segment_angle(r * scale)))
     return [(cx + r * math.cos(a0 + da * k / n), cy + r * math.sin(a0 + da * k / n))
             for k in range(1, n + 1)]
+
+
+TOLERANCE = 0.02  # largest gap, in pixels, between a curve and its flattened chords
+
+
+def _segment_angle(radius):
+    return 2 * math.acos(max(-1.0, 1 - TOLERANCE / radius)) if radius > TOLERANCE else math.pi
 
 
 def polylines(cmds, m, scale):
     """Flattens a path, transformed by matrix m, into [(points, closed)]."""
     out, cur, x, y = [], [], 0.0, 0.0
-    steps = max(4, int(scale * 0.6))
 
     def tf(px, py):
         return (m[0] * px + m[2] * py + m[4], m[1] * px + m[3] * py + m[5])
@@ -111,7 +117,7 @@ def polylines(cmds, m, scale):
             x, y = x3, y3
         elif op == "A":
             r, _ry, _rot, large, sweep, x1, y1 = c[1:]
-            for px, py in _arc_points(x, y, r, int(large), int(sweep), x1, y1, steps):
+            for px, py in _arc_points(x, y, r, int(large), int(sweep), x1, y1, scale):
                 cur.append(tf(px, py))
             x, y = x1, y1
         elif op == "Z":
@@ -140,7 +146,7 @@ def stroke_polys(points, width, closed):
             continue
         nx, ny = -dy / ln * h, dx / ln * h
         out.append(_ccw([(ax + nx, ay + ny), (bx + nx, by + ny), (bx - nx, by - ny), (ax - nx, ay - ny)]))
-    n = max(8, int(h * 6))
+    n = max(8, math.ceil(2 * math.pi / _segment_angle(h)))
     for px, py in pts:
         out.append(_ccw([(px + h * math.cos(2 * math.pi * k / n), py + h * math.sin(2 * math.pi * k / n))
                          for k in range(n)]))
