@@ -1,6 +1,8 @@
 #include "app/paletalayout.h"
 
 #include "app/captionlabel.h"
+#include "app/controlaccessibility.h"
+#include "app/notationbox.h"
 #include "channels/channelbar.h"
 #include "channels/channelentry.h"
 #include "channels/columngauge.h"
@@ -140,6 +142,8 @@ void buildCaptions(QWidget* window)
 
 PaletaControls buildPaletaControls(QWidget* window)
 {
+    // Before any control exists: Qt keeps the first accessible interface it makes for a widget.
+    controlaccessibility::install();
     PaletaControls c;
     window->setObjectName(QStringLiteral("paleta"));
     window->setFixedSize(5760 / kPx, 4740 / kPx);
@@ -194,9 +198,8 @@ PaletaControls buildPaletaControls(QWidget* window)
     c.masterColumn = columns[3];
 
     for (const auto& row : kNotations) {
-        auto* box = named(new QLineEdit(window), row.box, QString::fromLatin1(row.name));
+        auto* box = named(new NotationBox(true, window), row.box, QString::fromLatin1(row.name));
         box->setGeometry(twips(4050, row.top, 1365, 285));
-        box->setReadOnly(true);
         c.*(row.member) = box;
     }
 
@@ -204,7 +207,7 @@ PaletaControls buildPaletaControls(QWidget* window)
         QStringLiteral("Transparency"));
     c.transparency->setGeometry(twips(630, 2880, 2220, 465));
 
-    c.kml = named(new QLineEdit(window), "Text6", QStringLiteral("KML"));
+    c.kml = named(new NotationBox(false, window), "Text6", QStringLiteral("KML"));
     c.kml->setGeometry(twips(630, 3450, 2220, 435));
     c.kml->setFont(designFont(kCourier, 15, true));
     c.kml->setAlignment(Qt::AlignCenter);
