@@ -1,5 +1,4 @@
 #include "app/paleta.h"
-#include "channels/columngaugeaccessible.h"
 #include "platform/colourdialog.h"
 #include "platform/keytracker.h"
 #include "platform/platform.h"
@@ -7,7 +6,6 @@
 #include "platform/qtpointer.h"
 #include "platform/screengrabsampler.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
@@ -31,11 +29,9 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("marivell"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Marivell"));
     QApplication::setApplicationVersion(QStringLiteral(MARIVELL_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Marivell"));
     QApplication::setWindowIcon(programIcon());
-    QAccessible::installFactory(channels::ColumnGaugeAccessible::factory);
 
     platform::QtMessageBoxes messages;
     platform::QtColourDialog colourDialog;
