@@ -7,12 +7,11 @@
 #include "colour/notations.h"
 #include "colour/typedvalue.h"
 #include "picker/screenpicker.h"
+#include "../window/scrollbarpart.h"
 #include "../window/windowfixture.h"
 
 #include <QPushButton>
 #include <QRandomGenerator>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 
 namespace {
@@ -28,15 +27,7 @@ int envOr(const char* name, int fallback)
 
 QPoint arrowPoint(channels::ChannelBar* bar, bool down)
 {
-    QStyleOptionSlider option;
-    option.initFrom(bar);
-    option.orientation = Qt::Vertical;
-    option.minimum = bar->minimum();
-    option.maximum = bar->maximum();
-    option.sliderPosition = bar->sliderPosition();
-    option.sliderValue = bar->value();
-    const auto control = down ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine;
-    return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, control, bar).center();
+    return scrollBarPart(bar, down ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine).center();
 }
 
 class Monkey {

@@ -1,11 +1,10 @@
 // The colour logic relies on these scroll-bar notifications; Qt's defaults do
 // not give them all, so each is checked here rather than assumed.
 #include "channels/channelbar.h"
+#include "scrollbarpart.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 
 using channels::ChannelBar;
@@ -33,19 +32,7 @@ class TestChannelBar : public QObject {
             changed.clear();
         }
 
-        QRect part(QStyle::SubControl control) const
-        {
-            QStyleOptionSlider option;
-            option.initFrom(bar);
-            option.orientation = Qt::Vertical;
-            option.minimum = bar->minimum();
-            option.maximum = bar->maximum();
-            option.sliderPosition = bar->sliderPosition();
-            option.sliderValue = bar->value();
-            option.singleStep = bar->singleStep();
-            option.pageStep = bar->pageStep();
-            return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, control, bar);
-        }
+        QRect part(QStyle::SubControl control) const { return scrollBarPart(bar, control); }
     };
 
 private slots:
