@@ -10,7 +10,6 @@
 #include "platform/screensampler.h"
 
 #include <QHash>
-#include <QList>
 #include <QSet>
 #include <functional>
 
@@ -34,7 +33,6 @@ public:
     std::optional<QRgb> pixelAt(QPoint global) override
     {
         ++reads;
-        asked.append(global);
         if (unreadable)
             return std::nullopt;
         if (pixels.contains(global))
@@ -45,7 +43,6 @@ public:
     QRgb fill = qRgb(0, 0, 0);
     bool unreadable = false;
     int reads = 0;
-    QList<QPoint> asked; // every position read, in order
 };
 
 class FakePointer final : public Pointer {
