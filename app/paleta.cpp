@@ -168,11 +168,6 @@ bool Paleta::pickerActive() const
     return m_picker->active();
 }
 
-void Paleta::setPickerActive(bool active)
-{
-    m_picker->setTimerEnabled(active);
-}
-
 bool Paleta::refusedByPicker(channels::ChannelBar* bar)
 {
     if (!pickerActive())

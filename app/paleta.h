@@ -34,8 +34,6 @@ public:
 
     bool pickerActive() const;
     picker::ScreenPicker& screenPicker() { return *m_picker; }
-    // Switches the picker's timer alone, without its start and stop steps.
-    void setPickerActive(bool active);
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

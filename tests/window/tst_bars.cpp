@@ -1,4 +1,5 @@
 #include "channels/columngeometry.h"
+#include "picker/screenpicker.h"
 #include "windowfixture.h"
 
 #include <QTest>
@@ -89,8 +90,8 @@ private slots:
     void pickerLocksEveryChangedBarOnce()
     {
         WindowFixture f;
+        f.window.screenPicker().toggle();
         const QStringList notations = f.notations();
-        f.window.setPickerActive(true);
         f.bar(1)->setValue(139);
         QCOMPARE(f.warnings(kLocked), 1);
         QCOMPARE(f.bar(1)->value(), 139); // the bar is not put back
@@ -104,7 +105,7 @@ private slots:
         WindowFixture f;
         f.c().master->setValue(140);
         const Channels channels = f.channels();
-        f.window.setPickerActive(true);
+        f.window.screenPicker().toggle();
         QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
         QCoreApplication::sendEvent(f.bar(0), &in);
         QCOMPARE(f.c().master->value(), 128);
@@ -112,7 +113,7 @@ private slots:
         QCOMPARE(f.channels(), channels);
         // The refused step leaves the remembered position behind: the next
         // click up to 129 counts as a fall from 140.
-        f.window.setPickerActive(false);
+        f.window.screenPicker().toggle();
         f.c().master->setValue(129);
         QCOMPARE(f.channels(), (Channels {channels[0] - 2, channels[1] - 2, channels[2] - 2}));
     }
