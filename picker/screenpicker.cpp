@@ -5,7 +5,6 @@
 #include "platform/messageboxes.h"
 #include "platform/platform.h"
 #include "platform/pointer.h"
-#include "platform/pointersampler.h"
 #include "platform/screensampler.h"
 
 #include <QApplication>
@@ -93,9 +92,7 @@ void ScreenPicker::tick()
 
 std::optional<QRgb> ScreenPicker::sampleBesidePointer()
 {
-    if (auto* precise = dynamic_cast<platform::PointerSampler*>(&m_platform.screen))
-        return precise->pixelBesidePointer();
-    return m_platform.screen.pixelAt(m_platform.pointer.position() + QPoint(1, 1));
+    return m_platform.screen.pixelBesidePointer(m_platform.pointer);
 }
 
 } // namespace picker

@@ -32,12 +32,12 @@ std::optional<QRgb> ScreenGrabSampler::pixelAt(QPoint global)
     return devicePixel(*device);
 }
 
-std::optional<QRgb> ScreenGrabSampler::pixelBesidePointer()
+std::optional<QRgb> ScreenGrabSampler::pixelBesidePointer(const Pointer& pointer)
 {
-    const auto pointer = devicePointerPosition();
-    if (!pointer)
-        return std::nullopt;
-    return devicePixel(*pointer + QPoint(1, 1));
+    const auto device = devicePointerPosition();
+    if (!device)
+        return ScreenSampler::pixelBesidePointer(pointer);
+    return devicePixel(*device + QPoint(1, 1));
 }
 
 std::optional<QRgb> ScreenGrabSampler::devicePixel(QPoint device)

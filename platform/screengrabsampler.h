@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/pointersampler.h"
 #include "platform/screensampler.h"
 
 #include <QPoint>
@@ -11,10 +10,10 @@ namespace platform {
 // device pixel at a time. Returns nothing where the screen cannot be read: a
 // platform without screen grabs, or X11 on a Wayland desktop, whose root window
 // shows black wherever no X11 window is.
-class ScreenGrabSampler final : public ScreenSampler, public PointerSampler {
+class ScreenGrabSampler final : public ScreenSampler {
 public:
     std::optional<QRgb> pixelAt(QPoint global) override;
-    std::optional<QRgb> pixelBesidePointer() override;
+    std::optional<QRgb> pixelBesidePointer(const Pointer& pointer) override;
 
     // Whether this desktop lets a program read its screen at all.
     static bool screenReadable();

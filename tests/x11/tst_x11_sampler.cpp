@@ -1,4 +1,5 @@
 #include "platform/devicepointer.h"
+#include "platform/qtpointer.h"
 #include "platform/screengrabsampler.h"
 #include "xdotool.h"
 
@@ -85,7 +86,7 @@ private slots:
         QVERIFY(xdotool::moveTo(pointer));
         QTRY_COMPARE(platform::devicePointerPosition(), std::optional<QPoint>(pointer));
         const QPoint beside = pointer + QPoint(1, 1);
-        QCOMPARE(hex(m_sampler.pixelBesidePointer()), hex(stripe(beside.x(), beside.y())));
+        QCOMPARE(hex(m_sampler.pixelBesidePointer(m_pointer)), hex(stripe(beside.x(), beside.y())));
     }
 
     void logicalPositionReadsItsFirstDevicePixel_data()
@@ -106,6 +107,7 @@ private slots:
 private:
     Stripes m_stripes;
     platform::ScreenGrabSampler m_sampler;
+    platform::QtPointer m_pointer;
 };
 
 QTEST_MAIN(TestX11Sampler)
