@@ -99,7 +99,6 @@ void Paleta::formLoad()
     m_c.transparency->setValue(255);
     m_prevMaster = m_c.master->value();
     show();
-    m_c.channelBoxes[0]->setFocus();
 }
 
 void Paleta::setSwatches(QRgb colour)
@@ -258,9 +257,7 @@ void Paleta::chooseColour()
     const auto chosen = m_platform.colourDialog.choose(this, QColor(m_c.preview->backColour()));
     if (!chosen)
         return;
-    const QRgb rgb = chosen->rgb() & RGB_MASK;
-    setSwatches(rgb);
-    replaceColour(rgb);
+    replaceColour(chosen->rgb() & RGB_MASK);
 }
 
 void Paleta::pickFromPreview(QPoint point)

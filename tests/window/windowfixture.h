@@ -52,7 +52,7 @@ struct WindowFixture {
     }
 
     // Sets the three channels as a user would see them afterwards: bars and boxes agree.
-    void setColour(int r, int g, int b) { window.updateColor(r | g << 8 | b << 16); }
+    void setColour(int r, int g, int b) { window.updateColor(colour::colourNumberOf(r, g, b)); }
 
     int warnings(const QString& text) const
     {
