@@ -21,25 +21,25 @@ class QPushButton;
 
 struct PaletaControls {
     // Index 0, 1, 2: red, green, blue.
-    std::array<channels::ChannelBar*, 3> channelBars {};  // Slider1..Slider3
+    std::array<channels::ChannelBar*, 3> channelBars {}; // Slider1..Slider3
     std::array<channels::ChannelEntry*, 3> channelBoxes {}; // red1, green1, blue1
     std::array<channels::ColumnGauge*, 3> channelColumns {}; // Label5(1), Label6(1), Label7(1)
-    channels::ChannelBar* master = nullptr;         // Slider4
-    channels::ColumnGauge* masterColumn = nullptr;  // Label7(2)
+    channels::ChannelBar* master = nullptr; // Slider4
+    channels::ColumnGauge* masterColumn = nullptr; // Label7(2)
 
-    transparency::PreviewBox* preview = nullptr;     // Label1
+    transparency::PreviewBox* preview = nullptr; // Label1
     transparency::TransparencySlider* transparency = nullptr; // Slider5
 
-    QLineEdit* rgb = nullptr;    // Text3
+    QLineEdit* rgb = nullptr; // Text3
     QLineEdit* hexaVb = nullptr; // Text1
     QLineEdit* longVb = nullptr; // Text2
-    QLineEdit* html = nullptr;   // Text7
-    QLineEdit* cmy = nullptr;    // Text4
-    QLineEdit* cmyk = nullptr;   // Text5
-    QLineEdit* hsl = nullptr;    // Text8
-    QLineEdit* kml = nullptr;    // Text6
+    QLineEdit* html = nullptr; // Text7
+    QLineEdit* cmy = nullptr; // Text4
+    QLineEdit* cmyk = nullptr; // Text5
+    QLineEdit* hsl = nullptr; // Text8
+    QLineEdit* kml = nullptr; // Text6
 
     picker::PickerButton* pickerButton = nullptr; // Command1
-    QPushButton* chooseColour = nullptr;          // Command2
-    CaptionLabel* pickerCaption = nullptr;        // Label12
+    QPushButton* chooseColour = nullptr; // Command2
+    CaptionLabel* pickerCaption = nullptr; // Label12
 };

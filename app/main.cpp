@@ -15,7 +15,7 @@ namespace {
 QIcon programIcon()
 {
     QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+    for (int size : { 16, 22, 24, 32, 48, 64, 128, 256 }) {
         const QString file = QStringLiteral(":/marivell/icon-%1.png").arg(size);
         if (QFile::exists(file))
             icon.addFile(file, QSize(size, size));
@@ -38,7 +38,7 @@ int main(int argc, char* argv[])
     platform::ScreenGrabSampler screen;
     platform::QtPointer pointer;
     platform::KeyTracker keys;
-    platform::Platform desktop {messages, colourDialog, screen, pointer, keys};
+    platform::Platform desktop { messages, colourDialog, screen, pointer, keys };
 
     Paleta window(desktop);
     window.setWindowTitle(QStringLiteral("Marivell v 2.0 (%1)").arg(QStringLiteral(MARIVELL_URL)));

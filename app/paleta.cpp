@@ -27,7 +27,8 @@
 
 namespace {
 
-const QString kLockedWarning = QStringLiteral("This command is locked while the color picker is enabled.");
+const QString kLockedWarning
+    = QStringLiteral("This command is locked while the color picker is enabled.");
 
 // The master's midpoint: Max / 2 rounded to the even neighbour (127.5 -> 128).
 int midpointOf(const QScrollBar* bar)
@@ -138,14 +139,14 @@ void Paleta::transP()
     try {
         const int alpha = m_c.transparency->value();
         if (alpha < 0 || alpha > 255) {
-            failure = Failure {6, QStringLiteral("Overflow")};
+            failure = Failure { 6, QStringLiteral("Overflow") };
         } else if (auto text = colour::withKmlAlpha(m_c.kml->text().toStdString(), alpha)) {
             m_c.kml->setText(fromStd(*text));
         }
     } catch (const std::bad_alloc&) {
-        failure = Failure {7, QStringLiteral("Out of memory")};
+        failure = Failure { 7, QStringLiteral("Out of memory") };
     } catch (const std::exception& e) {
-        failure = Failure {5, QString::fromLocal8Bit(e.what())};
+        failure = Failure { 5, QString::fromLocal8Bit(e.what()) };
     }
     m_c.kml->update();
     if (failure) {
@@ -172,8 +173,8 @@ bool Paleta::refusedByPicker(channels::ChannelBar* bar)
     if (!pickerActive())
         return false;
     bar->releasePress();
-    m_platform.messages.show(this, platform::MessageIcon::Information, QStringLiteral("Warning"),
-        kLockedWarning);
+    m_platform.messages.show(
+        this, platform::MessageIcon::Information, QStringLiteral("Warning"), kLockedWarning);
     return true;
 }
 
@@ -236,8 +237,8 @@ void Paleta::channelTyped(int channel)
 {
     const auto typed = colour::readTypedChannel(m_c.channelBoxes[channel]->text().toStdString());
     if (typed.verdict != colour::TypedChannel::Verdict::Accepted) {
-        m_platform.messages.show(this, platform::MessageIcon::Exclamation, QStringLiteral("Warning"),
-            QStringLiteral("Illegal value."));
+        m_platform.messages.show(this, platform::MessageIcon::Exclamation,
+            QStringLiteral("Warning"), QStringLiteral("Illegal value."));
         return;
     }
     m_c.channelBars[channel]->setValue(typed.value);

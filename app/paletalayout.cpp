@@ -22,7 +22,7 @@ const QColor kWindowColour(212, 208, 200);
 // high-DPI scaling takes the whole window from there.
 QRect twips(int left, int top, int width, int height)
 {
-    return {left / kPx, top / kPx, width / kPx, height / kPx};
+    return { left / kPx, top / kPx, width / kPx, height / kPx };
 }
 
 QFont designFont(QStringList families, qreal points, bool bold)
@@ -34,9 +34,9 @@ QFont designFont(QStringList families, qreal points, bool bold)
     return font;
 }
 
-const QStringList kArial {QStringLiteral("Arial"), QStringLiteral("Liberation Sans")};
-const QStringList kSansSerif {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")};
-const QStringList kCourier {QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")};
+const QStringList kArial { QStringLiteral("Arial"), QStringLiteral("Liberation Sans") };
+const QStringList kSansSerif { QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans") };
+const QStringList kCourier { QStringLiteral("Courier New"), QStringLiteral("Liberation Mono") };
 
 struct ColumnRow {
     const char* body;
@@ -49,22 +49,22 @@ struct ColumnRow {
 };
 
 const ColumnRow kColumns[] = {
-    {"Label5(1)", "Red level", "Slider1", "Red", 750,
-        {QRect(600, 570, 465, 675), 600, 465, QRect(600, 495, 465, 165), QColor(255, 255, 255), 600,
-            QRect(600, 1140, 465, 165), QColor(255, 0, 0), kWindowColour},
-        160},
-    {"Label6(1)", "Green level", "Slider2", "Green", 1305,
-        {QRect(1155, 585, 465, 675), 1155, 465, QRect(1155, 495, 465, 165), std::nullopt, 1155,
-            QRect(1155, 1125, 465, 165), QColor(0, 192, 0), kWindowColour},
-        120},
-    {"Label7(1)", "Blue level", "Slider3", "Blue", 1875,
-        {QRect(1725, 570, 465, 675), 1740, 465, QRect(1725, 495, 465, 165), std::nullopt, 1725,
-            QRect(1725, 1140, 465, 165), QColor(0, 0, 255), kWindowColour},
-        90},
-    {"Label7(2)", "Master level", "Slider4", "Master", 2475,
-        {QRect(2325, 570, 465, 675), 2310, 465, QRect(2325, 495, 465, 165), std::nullopt, 2325,
-            QRect(2325, 1140, 465, 165), QColor(0, 0, 0), kWindowColour},
-        113},
+    { "Label5(1)", "Red level", "Slider1", "Red", 750,
+        { QRect(600, 570, 465, 675), 600, 465, QRect(600, 495, 465, 165), QColor(255, 255, 255),
+            600, QRect(600, 1140, 465, 165), QColor(255, 0, 0), kWindowColour },
+        160 },
+    { "Label6(1)", "Green level", "Slider2", "Green", 1305,
+        { QRect(1155, 585, 465, 675), 1155, 465, QRect(1155, 495, 465, 165), std::nullopt, 1155,
+            QRect(1155, 1125, 465, 165), QColor(0, 192, 0), kWindowColour },
+        120 },
+    { "Label7(1)", "Blue level", "Slider3", "Blue", 1875,
+        { QRect(1725, 570, 465, 675), 1740, 465, QRect(1725, 495, 465, 165), std::nullopt, 1725,
+            QRect(1725, 1140, 465, 165), QColor(0, 0, 255), kWindowColour },
+        90 },
+    { "Label7(2)", "Master level", "Slider4", "Master", 2475,
+        { QRect(2325, 570, 465, 675), 2310, 465, QRect(2325, 495, 465, 165), std::nullopt, 2325,
+            QRect(2325, 1140, 465, 165), QColor(0, 0, 0), kWindowColour },
+        113 },
 };
 
 struct CaptionRow {
@@ -84,17 +84,16 @@ struct NotationRow {
 };
 
 const NotationRow kNotations[] = {
-    {"Text3", "RGB", 300, &PaletaControls::rgb},
-    {"Text1", "Hexa VB", 600, &PaletaControls::hexaVb},
-    {"Text2", "Long VB", 900, &PaletaControls::longVb},
-    {"Text7", "HTML", 1200, &PaletaControls::html},
-    {"Text4", "CMY", 1500, &PaletaControls::cmy},
-    {"Text5", "CMYK", 1800, &PaletaControls::cmyk},
-    {"Text8", "HSL", 2100, &PaletaControls::hsl},
+    { "Text3", "RGB", 300, &PaletaControls::rgb },
+    { "Text1", "Hexa VB", 600, &PaletaControls::hexaVb },
+    { "Text2", "Long VB", 900, &PaletaControls::longVb },
+    { "Text7", "HTML", 1200, &PaletaControls::html },
+    { "Text4", "CMY", 1500, &PaletaControls::cmy },
+    { "Text5", "CMYK", 1800, &PaletaControls::cmyk },
+    { "Text8", "HSL", 2100, &PaletaControls::hsl },
 };
 
-template <typename W>
-W* named(W* widget, const char* objectName, const QString& accessibleName)
+template <typename W> W* named(W* widget, const char* objectName, const QString& accessibleName)
 {
     widget->setObjectName(QLatin1String(objectName));
     widget->setAccessibleName(accessibleName);
@@ -107,21 +106,21 @@ void buildCaptions(QWidget* window)
     const auto left = Qt::AlignLeft | Qt::AlignTop;
     const auto swallow = CaptionLabel::Press::Swallow;
     const CaptionRow rows[] = {
-        {"Label4", "RGB", twips(3300, 345, 600, 285), bold9, left, swallow},
-        {"Label10", "Hexa VB", twips(3300, 615, 705, 255), bold9, left, swallow},
-        {"Label3", "Long VB", twips(3300, 915, 720, 255), bold9, left, swallow},
-        {"Label2", "HTML", twips(3300, 1245, 600, 255), bold9, left, swallow},
-        {"Label5(2)", "CMY", twips(3300, 1530, 600, 255), bold9, left, swallow},
-        {"Label6(2)", "CMYK", twips(3300, 1830, 600, 255), bold9, left, swallow},
-        {"Label9(0)", "HSL", twips(3300, 2115, 600, 255), bold9, left, swallow},
-        {"Label44", "RGB", twips(120, 2280, 360, 285), bold9, left, swallow},
-        {"Label9(1)", "KML", twips(120, 3480, 465, 375), bold9, left, swallow},
-        {"Label8", "Transparency", twips(600, 2640, 2295, 255), designFont(kArial, 9, false),
-            Qt::AlignHCenter | Qt::AlignTop, swallow},
-        {"Label12", "Start the Color Picker", twips(3480, 3480, 1965, 255),
-            designFont(kSansSerif, 8.25, true), left, CaptionLabel::Press::DragWindow},
-        {"Label13", "To stop it press 's' in the keyboard", twips(2760, 4200, 3075, 375),
-            designFont(kArial, 8.25, true), Qt::AlignHCenter | Qt::AlignTop, swallow},
+        { "Label4", "RGB", twips(3300, 345, 600, 285), bold9, left, swallow },
+        { "Label10", "Hexa VB", twips(3300, 615, 705, 255), bold9, left, swallow },
+        { "Label3", "Long VB", twips(3300, 915, 720, 255), bold9, left, swallow },
+        { "Label2", "HTML", twips(3300, 1245, 600, 255), bold9, left, swallow },
+        { "Label5(2)", "CMY", twips(3300, 1530, 600, 255), bold9, left, swallow },
+        { "Label6(2)", "CMYK", twips(3300, 1830, 600, 255), bold9, left, swallow },
+        { "Label9(0)", "HSL", twips(3300, 2115, 600, 255), bold9, left, swallow },
+        { "Label44", "RGB", twips(120, 2280, 360, 285), bold9, left, swallow },
+        { "Label9(1)", "KML", twips(120, 3480, 465, 375), bold9, left, swallow },
+        { "Label8", "Transparency", twips(600, 2640, 2295, 255), designFont(kArial, 9, false),
+            Qt::AlignHCenter | Qt::AlignTop, swallow },
+        { "Label12", "Start the Color Picker", twips(3480, 3480, 1965, 255),
+            designFont(kSansSerif, 8.25, true), left, CaptionLabel::Press::DragWindow },
+        { "Label13", "To stop it press 's' in the keyboard", twips(2760, 4200, 3075, 375),
+            designFont(kArial, 8.25, true), Qt::AlignHCenter | Qt::AlignTop, swallow },
     };
     for (const auto& row : rows) {
         auto* label = new CaptionLabel(QString::fromLatin1(row.text), row.press, window);
@@ -157,13 +156,14 @@ PaletaControls buildPaletaControls(QWidget* window)
     std::array<channels::ColumnGauge*, 4> columns {};
     for (int i = 0; i < 4; ++i) {
         const auto& row = kColumns[i];
-        columns[i] = named(new channels::ColumnGauge(row.design, window), row.body,
-            QString::fromLatin1(row.name));
+        columns[i] = named(
+            new channels::ColumnGauge(row.design, window), row.body, QString::fromLatin1(row.name));
         columns[i]->setLevel(row.storedValue);
     }
     buildCaptions(window);
 
-    auto* photo = new transparency::PreviewBox(QImage(QStringLiteral(":/marivell/photo.png")), window);
+    auto* photo
+        = new transparency::PreviewBox(QImage(QStringLiteral(":/marivell/photo.png")), window);
     c.preview = named(photo, "Label1", QStringLiteral("Preview"));
     c.preview->setGeometry(twips(645, 1560, 2220, 645));
     c.preview->setBackColour(qRgb(255, 255, 255));
@@ -171,7 +171,8 @@ PaletaControls buildPaletaControls(QWidget* window)
     std::array<channels::ChannelBar*, 4> bars {};
     for (int i = 0; i < 4; ++i) {
         const auto& row = kColumns[i];
-        auto* bar = named(new channels::ChannelBar(window), row.bar, QString::fromLatin1(row.barName));
+        auto* bar
+            = named(new channels::ChannelBar(window), row.bar, QString::fromLatin1(row.barName));
         bar->setGeometry(twips(row.barLeft, 1230, 150, 375));
         bar->setRange(0, 255);
         const bool master = i == 3;
@@ -181,10 +182,10 @@ PaletaControls buildPaletaControls(QWidget* window)
         bars[i] = bar;
     }
 
-    const char* boxNames[] = {"red1", "green1", "blue1"};
-    const char* boxAccessible[] = {"Red value", "Green value", "Blue value"};
-    const char* storedTexts[] = {"0", "127", "255"};
-    const int boxLefts[] = {660, 1350, 2040};
+    const char* boxNames[] = { "red1", "green1", "blue1" };
+    const char* boxAccessible[] = { "Red value", "Green value", "Blue value" };
+    const char* storedTexts[] = { "0", "127", "255" };
+    const int boxLefts[] = { 660, 1350, 2040 };
     for (int ch = 0; ch < 3; ++ch) {
         auto* box = named(new channels::ChannelEntry(window), boxNames[ch],
             QString::fromLatin1(boxAccessible[ch]));
@@ -203,8 +204,8 @@ PaletaControls buildPaletaControls(QWidget* window)
         c.*(row.member) = box;
     }
 
-    c.transparency = named(new transparency::TransparencySlider(window), "Slider5",
-        QStringLiteral("Transparency"));
+    c.transparency = named(
+        new transparency::TransparencySlider(window), "Slider5", QStringLiteral("Transparency"));
     c.transparency->setGeometry(twips(630, 2880, 2220, 465));
 
     c.kml = named(new NotationBox(false, window), "Text6", QStringLiteral("KML"));
@@ -218,16 +219,16 @@ PaletaControls buildPaletaControls(QWidget* window)
     c.chooseColour->setGeometry(twips(4080, 2610, 1305, 375));
     c.chooseColour->setFont(designFont(kArial, 9, false));
 
-    c.pickerButton = named(new picker::PickerButton(QPixmap(QStringLiteral(":/marivell/pipette.png")),
-                               window),
-        "Command1", QStringLiteral("Color picker"));
+    c.pickerButton
+        = named(new picker::PickerButton(QPixmap(QStringLiteral(":/marivell/pipette.png")), window),
+            "Command1", QStringLiteral("Color picker"));
     c.pickerButton->setGeometry(twips(4080, 3720, 375, 375));
 
     c.pickerCaption = window->findChild<CaptionLabel*>(QStringLiteral("Label12"));
 
-    QWidget* tabOrder[] = {c.channelBoxes[0], c.channelBoxes[1], c.channelBoxes[2], c.preview,
-        bars[0], bars[1], bars[2], bars[3], c.hsl, c.html, c.cmyk, c.cmy, c.hexaVb, c.rgb,
-        c.longVb, c.pickerButton, c.chooseColour, c.transparency, c.kml};
+    QWidget* tabOrder[] = { c.channelBoxes[0], c.channelBoxes[1], c.channelBoxes[2], c.preview,
+        bars[0], bars[1], bars[2], bars[3], c.hsl, c.html, c.cmyk, c.cmy, c.hexaVb, c.rgb, c.longVb,
+        c.pickerButton, c.chooseColour, c.transparency, c.kml };
     for (size_t i = 1; i < std::size(tabOrder); ++i)
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
     return c;

@@ -126,8 +126,8 @@ int main(int argc, char* argv[])
     const PaletaControls& c = window.controls();
 
     if (mode == QLatin1String("tick")) {
-        print(
-            "screen read alone", measure(2000, [&](int) { desktop.screen.pixelBesidePointer(desktop.pointer); }));
+        print("screen read alone",
+            measure(2000, [&](int) { desktop.screen.pixelBesidePointer(desktop.pointer); }));
         window.screenPicker().toggle();
         auto& picker = window.screenPicker();
         print("picker tick", measure(2000, [&](int) { picker.tick(); }));

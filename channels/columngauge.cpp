@@ -8,12 +8,12 @@ namespace channels {
 
 namespace {
 
-constexpr int kPx = ColumnGauge::kTwipsPerPixel;
+    constexpr int kPx = ColumnGauge::kTwipsPerPixel;
 
-QRect pixelsOf(const QRect& twips)
-{
-    return {twips.x() / kPx, twips.y() / kPx, twips.width() / kPx, twips.height() / kPx};
-}
+    QRect pixelsOf(const QRect& twips)
+    {
+        return { twips.x() / kPx, twips.y() / kPx, twips.width() / kPx, twips.height() / kPx };
+    }
 
 } // namespace
 
@@ -23,8 +23,8 @@ ColumnGauge::ColumnGauge(const ColumnDesign& design, QWidget* parent)
 {
     const QRect body(design.bodyLeft, design.background.top(), design.bodyWidth, 1);
     const QRect surface(design.surfaceLeft, design.rim.top(), design.rim.width(), 1);
-    m_boundsTwips = design.background.united(body).united(design.rim).united(surface).united(
-        design.bottom);
+    m_boundsTwips
+        = design.background.united(body).united(design.rim).united(surface).united(design.bottom);
     setGeometry(pixelsOf(m_boundsTwips));
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     setLevel(0);
@@ -41,8 +41,8 @@ void ColumnGauge::setLevel(int value, int max)
 
 QRectF ColumnGauge::bodyRect() const
 {
-    return {double(m_design.bodyLeft), m_pieces.bodyTop, double(m_design.bodyWidth),
-        m_pieces.bodyHeight};
+    return { double(m_design.bodyLeft), m_pieces.bodyTop, double(m_design.bodyWidth),
+        m_pieces.bodyHeight };
 }
 
 void ColumnGauge::paintEvent(QPaintEvent*)

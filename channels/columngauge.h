@@ -12,13 +12,13 @@ namespace channels {
 
 // The fixed pieces of a column, in twips of the window (15 twips a pixel).
 struct ColumnDesign {
-    QRect background;   // label behind the body, window colour
-    int bodyLeft = 0;   // the body may sit a little off its background
+    QRect background; // label behind the body, window colour
+    int bodyLeft = 0; // the body may sit a little off its background
     int bodyWidth = 0;
-    QRect rim;          // top rim oval
+    QRect rim; // top rim oval
     std::optional<QColor> rimFill;
     int surfaceLeft = 0;
-    QRect bottom;       // bottom oval, the lowest the surface may sink
+    QRect bottom; // bottom oval, the lowest the surface may sink
     QColor liquid;
     QColor windowColour;
 };

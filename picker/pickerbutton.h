@@ -13,7 +13,7 @@ class PickerButton : public QAbstractButton {
 public:
     explicit PickerButton(const QPixmap& pipette, QWidget* parent = nullptr);
 
-    QSize sizeHint() const override { return {25, 25}; }
+    QSize sizeHint() const override { return { 25, 25 }; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

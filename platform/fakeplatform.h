@@ -63,7 +63,7 @@ struct FakePlatform {
     FakeScreen screen;
     FakePointer pointer;
     FakeKeys keys;
-    Platform platform {messages, colourDialog, screen, pointer, keys};
+    Platform platform { messages, colourDialog, screen, pointer, keys };
 };
 
 } // namespace platform

@@ -13,7 +13,8 @@ class MessageBoxes {
 public:
     virtual ~MessageBoxes() = default;
     // Shows a modal box with an OK button and returns once the user closed it.
-    virtual void show(QWidget* parent, MessageIcon icon, const QString& title, const QString& text) = 0;
+    virtual void show(QWidget* parent, MessageIcon icon, const QString& title, const QString& text)
+        = 0;
 };
 
 } // namespace platform

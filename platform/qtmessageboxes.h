@@ -6,7 +6,8 @@ namespace platform {
 
 class QtMessageBoxes final : public MessageBoxes {
 public:
-    void show(QWidget* parent, MessageIcon icon, const QString& title, const QString& text) override;
+    void show(
+        QWidget* parent, MessageIcon icon, const QString& title, const QString& text) override;
 };
 
 } // namespace platform

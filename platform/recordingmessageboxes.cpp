@@ -2,9 +2,10 @@
 
 namespace platform {
 
-void RecordingMessageBoxes::show(QWidget*, MessageIcon icon, const QString& title, const QString& text)
+void RecordingMessageBoxes::show(
+    QWidget*, MessageIcon icon, const QString& title, const QString& text)
 {
-    shown.append({icon, title, text});
+    shown.append({ icon, title, text });
 }
 
 } // namespace platform

@@ -15,7 +15,8 @@ public:
         QString text;
     };
 
-    void show(QWidget* parent, MessageIcon icon, const QString& title, const QString& text) override;
+    void show(
+        QWidget* parent, MessageIcon icon, const QString& title, const QString& text) override;
 
     QList<Shown> shown;
 };

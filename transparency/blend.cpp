@@ -4,10 +4,10 @@ namespace transparency {
 
 namespace {
 
-constexpr int mix(int source, int destination, int alpha)
-{
-    return (source * alpha + destination * (255 - alpha) + 127) / 255;
-}
+    constexpr int mix(int source, int destination, int alpha)
+    {
+        return (source * alpha + destination * (255 - alpha) + 127) / 255;
+    }
 
 } // namespace
 
@@ -19,7 +19,8 @@ void blendFlatColour(QImage& image, QRgb colour, int alpha)
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
             const QRgb p = line[x];
-            line[x] = qRgb(mix(r, qRed(p), alpha), mix(g, qGreen(p), alpha), mix(b, qBlue(p), alpha));
+            line[x]
+                = qRgb(mix(r, qRed(p), alpha), mix(g, qGreen(p), alpha), mix(b, qBlue(p), alpha));
         }
     }
 }

@@ -41,8 +41,10 @@ void ImagesTest::loads_data()
     QTest::addColumn<int>("minColours");
     QTest::addColumn<int>("maxColours");
 
-    QTest::newRow("photo") << ":/marivell/photo.png" << QSize(217, 69) << false << 2000 << (1 << 24);
-    QTest::newRow("pipette") << ":/marivell/pipette.png" << QSize(25, 25) << false << 8 << (1 << 24);
+    QTest::newRow("photo") << ":/marivell/photo.png" << QSize(217, 69) << false << 2000
+                           << (1 << 24);
+    QTest::newRow("pipette") << ":/marivell/pipette.png" << QSize(25, 25) << false << 8
+                             << (1 << 24);
     QTest::newRow("crosshair") << ":/marivell/crosshair.png" << QSize(32, 32) << true << 3 << 16;
     for (int size : iconSizes)
         QTest::addRow("icon-%d", size) << QStringLiteral(":/marivell/icon-%1.png").arg(size)
@@ -108,7 +110,8 @@ void ImagesTest::iconShowsThePaints()
         }
     }
     const int area = size * size;
-    QVERIFY2(opaque > area / 4, qPrintable(QStringLiteral("opaque %1 of %2").arg(opaque).arg(area)));
+    QVERIFY2(
+        opaque > area / 4, qPrintable(QStringLiteral("opaque %1 of %2").arg(opaque).arg(area)));
     // Each paint covers at least about 2 % of the icon, even at 16 px.
     QVERIFY2(magenta * 50 >= area, qPrintable(QString::number(magenta)));
     QVERIFY2(yellow * 50 >= area, qPrintable(QString::number(yellow)));

@@ -2,13 +2,13 @@
 // what must always hold is checked. A failure names the seed, the event and
 // the broken invariant, so it can be replayed:
 //   MARIVELL_MONKEY_SEED=<seed> MARIVELL_MONKEY_EVENTS=<n> tst_monkey
+#include "../window/scrollbarpart.h"
+#include "../window/windowfixture.h"
 #include "app/paleta.h"
 #include "app/qtcolour.h"
 #include "colour/notations.h"
 #include "colour/typedvalue.h"
 #include "picker/screenpicker.h"
-#include "../window/scrollbarpart.h"
-#include "../window/windowfixture.h"
 
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -27,7 +27,8 @@ int envOr(const char* name, int fallback)
 
 QPoint arrowPoint(channels::ChannelBar* bar, bool down)
 {
-    return scrollBarPart(bar, down ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine).center();
+    return scrollBarPart(bar, down ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine)
+        .center();
 }
 
 class Monkey {
@@ -48,11 +49,11 @@ public:
         if (!m_f.window.pickerActive())
             m_committedWhilePicking = false;
         using Action = QString (Monkey::*)();
-        static constexpr Action actions[] = {&Monkey::arrowClick, &Monkey::arrowClick,
-            &Monkey::arrowKey, &Monkey::pageStep, &Monkey::drag, &Monkey::type, &Monkey::type,
-            &Monkey::backspace, &Monkey::paste, &Monkey::moveTransparency, &Monkey::togglePicker,
-            &Monkey::tick, &Monkey::tick, &Monkey::rightClickPick, &Monkey::colourDialog,
-            &Monkey::moveFocus};
+        static constexpr Action actions[]
+            = { &Monkey::arrowClick, &Monkey::arrowClick, &Monkey::arrowKey, &Monkey::pageStep,
+                  &Monkey::drag, &Monkey::type, &Monkey::type, &Monkey::backspace, &Monkey::paste,
+                  &Monkey::moveTransparency, &Monkey::togglePicker, &Monkey::tick, &Monkey::tick,
+                  &Monkey::rightClickPick, &Monkey::colourDialog, &Monkey::moveFocus };
         return (this->*actions[pick(std::size(actions))])();
     }
 
@@ -89,7 +90,8 @@ private:
     QString pageStep()
     {
         auto* bar = anyBar();
-        bar->triggerAction(pick(2) ? QAbstractSlider::SliderPageStepAdd : QAbstractSlider::SliderPageStepSub);
+        bar->triggerAction(
+            pick(2) ? QAbstractSlider::SliderPageStepAdd : QAbstractSlider::SliderPageStepSub);
         return QStringLiteral("page step on %1").arg(bar->objectName());
     }
 
@@ -160,7 +162,8 @@ private:
         if (pick(6) == 0)
             desktop.keys.down.insert(Qt::Key_S);
         m_f.window.screenPicker().tick();
-        return QStringLiteral("picker tick%1").arg(desktop.keys.down.isEmpty() ? "" : " with S down");
+        return QStringLiteral("picker tick%1")
+            .arg(desktop.keys.down.isEmpty() ? "" : " with S down");
     }
 
     QString rightClickPick()
@@ -207,11 +210,12 @@ private:
 QString brokenInvariant(const WindowFixture& f, const Monkey& monkey)
 {
     const auto& c = f.c();
-    const QList<QLineEdit*> seven {c.hexaVb, c.longVb, c.rgb, c.cmy, c.cmyk, c.html, c.hsl};
+    const QList<QLineEdit*> seven { c.hexaVb, c.longVb, c.rgb, c.cmy, c.cmyk, c.html, c.hsl };
     if (f.window.pickerActive()) {
         for (auto* box : seven)
             if (!box->text().isEmpty() && !monkey.committedWhilePicking())
-                return QStringLiteral("%1 is not empty while the picker runs").arg(box->objectName());
+                return QStringLiteral("%1 is not empty while the picker runs")
+                    .arg(box->objectName());
         for (auto* box : c.channelBoxes)
             if (box->isEnabled())
                 return QStringLiteral("%1 is enabled while the picker runs").arg(box->objectName());
@@ -226,22 +230,30 @@ QString brokenInvariant(const WindowFixture& f, const Monkey& monkey)
     }
     const auto number = toColourNumber(c.preview->backColour());
     const colour::Rgb rgb = colour::channelsOf(number);
-    const std::array<int, 3> channels {rgb.red, rgb.green, rgb.blue};
+    const std::array<int, 3> channels { rgb.red, rgb.green, rgb.blue };
     for (int ch = 0; ch < 3; ++ch) {
         const QString name = c.channelBars[ch]->objectName();
         if (c.channelBars[ch]->value() != channels[ch])
-            return QStringLiteral("%1 is %2, the colour's channel %3").arg(name).arg(c.channelBars[ch]->value()).arg(channels[ch]);
+            return QStringLiteral("%1 is %2, the colour's channel %3")
+                .arg(name)
+                .arg(c.channelBars[ch]->value())
+                .arg(channels[ch]);
         if (typed[ch] != channels[ch])
-            return QStringLiteral("%1 reads '%2', the colour's channel is %3").arg(c.channelBoxes[ch]->objectName(), c.channelBoxes[ch]->text()).arg(channels[ch]);
+            return QStringLiteral("%1 reads '%2', the colour's channel is %3")
+                .arg(c.channelBoxes[ch]->objectName(), c.channelBoxes[ch]->text())
+                .arg(channels[ch]);
         if (c.channelColumns[ch]->level() != channels[ch])
-            return QStringLiteral("the column of %1 shows %2, not %3").arg(name).arg(c.channelColumns[ch]->level()).arg(channels[ch]);
+            return QStringLiteral("the column of %1 shows %2, not %3")
+                .arg(name)
+                .arg(c.channelColumns[ch]->level())
+                .arg(channels[ch]);
     }
     const auto expected = colour::notationsOf(number, c.transparency->value());
-    const std::string shown[] = {c.rgb->text().toStdString(), c.hexaVb->text().toStdString(),
+    const std::string shown[] = { c.rgb->text().toStdString(), c.hexaVb->text().toStdString(),
         c.longVb->text().toStdString(), c.html->text().toStdString(), c.cmy->text().toStdString(),
-        c.cmyk->text().toStdString(), c.hsl->text().toStdString(), c.kml->text().toStdString()};
-    const std::string wanted[] = {expected.rgb, expected.hexaVb, expected.longVb, expected.html,
-        expected.cmy, expected.cmyk, expected.hsl, expected.kml};
+        c.cmyk->text().toStdString(), c.hsl->text().toStdString(), c.kml->text().toStdString() };
+    const std::string wanted[] = { expected.rgb, expected.hexaVb, expected.longVb, expected.html,
+        expected.cmy, expected.cmyk, expected.hsl, expected.kml };
     for (int i = 0; i < 8; ++i)
         if (shown[i] != wanted[i])
             return QStringLiteral("a notation box reads '%1' instead of '%2' for %3")
@@ -271,12 +283,14 @@ private slots:
             const bool pickerWasActive = f.window.pickerActive();
             const qsizetype boxesBefore = shown.size();
             const QString action = monkey.act();
-            const auto where = QStringLiteral("seed %1, event %2 (%3): ").arg(seed).arg(i).arg(action);
+            const auto where
+                = QStringLiteral("seed %1, event %2 (%3): ").arg(seed).arg(i).arg(action);
             for (qsizetype b = boxesBefore; b < shown.size(); ++b) {
                 const bool illegal = shown[b].text == kIllegal;
                 const bool locked = shown[b].text == kLocked && pickerWasActive;
                 QVERIFY2(illegal || locked,
-                    qPrintable(where + QStringLiteral("unexpected message box '%1'").arg(shown[b].text)));
+                    qPrintable(
+                        where + QStringLiteral("unexpected message box '%1'").arg(shown[b].text)));
             }
             const QString broken = brokenInvariant(f, monkey);
             QVERIFY2(broken.isEmpty(), qPrintable(where + broken));

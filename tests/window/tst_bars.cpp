@@ -27,18 +27,22 @@ private slots:
         QTest::addColumn<int>("master");
         QTest::addColumn<Channels>("after");
         QTest::addColumn<int>("prevMaster"); // after the step
-        QTest::newRow("rise") << Channels {160, 120, 90} << 129 << Channels {162, 122, 92} << 129;
-        QTest::newRow("fall") << Channels {160, 120, 90} << 127 << Channels {158, 118, 88} << 127;
-        QTest::newRow("a big move is still one step") << Channels {160, 120, 90} << 200
-                                                       << Channels {162, 122, 92} << 200;
-        QTest::newRow("1 snaps to 0 first") << Channels {1, 5, 0} << 127 << Channels {0, 3, 0} << 127;
-        QTest::newRow("3 falls to 1, not 0") << Channels {3, 100, 100} << 127 << Channels {1, 98, 98}
-                                             << 127;
-        QTest::newRow("all at 0: ends early") << Channels {1, 0, 0} << 127 << Channels {0, 0, 0} << 128;
-        QTest::newRow("254 snaps to 255 first") << Channels {254, 255, 100} << 129
-                                                << Channels {255, 255, 102} << 129;
-        QTest::newRow("all at 255: ends early") << Channels {255, 255, 254} << 129
-                                                << Channels {255, 255, 255} << 128;
+        QTest::newRow("rise") << Channels { 160, 120, 90 } << 129 << Channels { 162, 122, 92 }
+                              << 129;
+        QTest::newRow("fall") << Channels { 160, 120, 90 } << 127 << Channels { 158, 118, 88 }
+                              << 127;
+        QTest::newRow("a big move is still one step")
+            << Channels { 160, 120, 90 } << 200 << Channels { 162, 122, 92 } << 200;
+        QTest::newRow("1 snaps to 0 first")
+            << Channels { 1, 5, 0 } << 127 << Channels { 0, 3, 0 } << 127;
+        QTest::newRow("3 falls to 1, not 0")
+            << Channels { 3, 100, 100 } << 127 << Channels { 1, 98, 98 } << 127;
+        QTest::newRow("all at 0: ends early")
+            << Channels { 1, 0, 0 } << 127 << Channels { 0, 0, 0 } << 128;
+        QTest::newRow("254 snaps to 255 first")
+            << Channels { 254, 255, 100 } << 129 << Channels { 255, 255, 102 } << 129;
+        QTest::newRow("all at 255: ends early")
+            << Channels { 255, 255, 254 } << 129 << Channels { 255, 255, 255 } << 128;
     }
 
     void masterStep()
@@ -52,8 +56,9 @@ private slots:
         QCOMPARE(f.channels(), before);
         f.c().master->setValue(master);
         QCOMPARE(f.channels(), after);
-        QCOMPARE(f.boxes(), (QStringList {QString::number(after[0]), QString::number(after[1]),
-                                QString::number(after[2])}));
+        QCOMPARE(f.boxes(),
+            (QStringList {
+                QString::number(after[0]), QString::number(after[1]), QString::number(after[2]) }));
         QCOMPARE(f.window.prevMaster(), std::optional<int>(prevMaster));
         QCOMPARE(f.c().masterColumn->level(), prevMaster);
         QCOMPARE(f.notations().first(),
@@ -67,9 +72,9 @@ private slots:
         auto* master = f.c().master;
         master->setSliderDown(true);
         master->setSliderPosition(200); // one Scroll notification
-        QCOMPARE(f.channels(), (Channels {162, 122, 92}));
+        QCOMPARE(f.channels(), (Channels { 162, 122, 92 }));
         master->setSliderDown(false); // the release: Change with p == m moves nothing
-        QCOMPARE(f.channels(), (Channels {162, 122, 92}));
+        QCOMPARE(f.channels(), (Channels { 162, 122, 92 }));
         QCOMPARE(master->value(), 200);
         QCOMPARE(f.window.prevMaster(), std::optional<int>(200));
     }
@@ -82,9 +87,9 @@ private slots:
         QFocusEvent in(QEvent::FocusIn, Qt::MouseFocusReason);
         QCoreApplication::sendEvent(f.bar(1), &in);
         QCOMPARE(f.c().master->value(), 128);
-        QCOMPARE(f.channels(), (Channels {2, 120, 90}));
+        QCOMPARE(f.channels(), (Channels { 2, 120, 90 }));
         QCoreApplication::sendEvent(f.bar(2), &in); // master already at 128: nothing
-        QCOMPARE(f.channels(), (Channels {2, 120, 90}));
+        QCOMPARE(f.channels(), (Channels { 2, 120, 90 }));
     }
 
     void pickerLocksEveryChangedBarOnce()
@@ -115,7 +120,7 @@ private slots:
         // click up to 129 counts as a fall from 140.
         f.window.screenPicker().toggle();
         f.c().master->setValue(129);
-        QCOMPARE(f.channels(), (Channels {channels[0] - 2, channels[1] - 2, channels[2] - 2}));
+        QCOMPARE(f.channels(), (Channels { channels[0] - 2, channels[1] - 2, channels[2] - 2 }));
     }
 
     void channelBoxWithoutANumberKeepsThePreviousColour()
@@ -124,7 +129,7 @@ private slots:
         f.setColour(160, 120, 90);
         f.c().channelBoxes[1]->setText(QStringLiteral("abc"));
         f.bar(0)->setValue(170);
-        QCOMPARE(f.channels(), (Channels {160, 120, 90}));
+        QCOMPARE(f.channels(), (Channels { 160, 120, 90 }));
         QCOMPARE(f.boxes()[0], "160");
         QCOMPARE(f.notations().first(), "160, 120, 90");
         QCOMPARE(f.c().preview->backColour(), qRgb(160, 120, 90));
@@ -136,8 +141,8 @@ private slots:
         f.setColour(160, 120, 90);
         f.c().channelBoxes[1]->setText(QStringLiteral("300"));
         f.bar(0)->setValue(170);
-        QCOMPARE(f.channels(), (Channels {170, 255, 90}));
-        QCOMPARE(f.boxes(), (QStringList {"170", "255", "90"}));
+        QCOMPARE(f.channels(), (Channels { 170, 255, 90 }));
+        QCOMPARE(f.boxes(), (QStringList { "170", "255", "90" }));
     }
 
     void columnGeometry_data()

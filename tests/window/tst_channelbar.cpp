@@ -15,9 +15,9 @@ class TestChannelBar : public QObject {
     struct Fixture {
         QWidget window;
         ChannelBar* bar = new ChannelBar(&window);
-        QSignalSpy changed {bar, &ChannelBar::changed};
-        QSignalSpy scrolled {bar, &ChannelBar::scrolled};
-        QSignalSpy focused {bar, &ChannelBar::gotFocus};
+        QSignalSpy changed { bar, &ChannelBar::changed };
+        QSignalSpy scrolled { bar, &ChannelBar::scrolled };
+        QSignalSpy focused { bar, &ChannelBar::gotFocus };
 
         Fixture()
         {
@@ -61,7 +61,7 @@ private slots:
         });
         connect(&other, &ChannelBar::changed, this, [&] { order << "inner"; });
         f.bar->setValue(30);
-        QCOMPARE(order, (QStringList {"outer-begin", "inner", "outer-end"}));
+        QCOMPARE(order, (QStringList { "outer-begin", "inner", "outer-end" }));
     }
 
     void arrowClickIsOneChangeOfOneStep()

@@ -58,10 +58,10 @@ private slots:
             QCOMPARE(shown.title, "Warning");
             QCOMPARE(shown.icon, platform::MessageIcon::Exclamation);
             QCOMPARE(box->text(), text); // nothing is restored
-            QCOMPARE(f.channels(), (Channels {162, 129, 255}));
+            QCOMPARE(f.channels(), (Channels { 162, 129, 255 }));
         } else {
             QVERIFY(f.desktop.messages.shown.isEmpty());
-            QCOMPARE(f.channels(), (Channels {red, 129, 255}));
+            QCOMPARE(f.channels(), (Channels { red, 129, 255 }));
             QCOMPARE(box->text(), QString::number(red));
             QCOMPARE(f.notations().first(), QStringLiteral("%1, 129, 255").arg(red));
         }
@@ -98,9 +98,9 @@ private slots:
         f.c().master->setValue(140); // 162, 122, 92
         enter(f.c().channelBoxes[0], QStringLiteral("100"));
         QCOMPARE(f.c().master->value(), 128);
-        QCOMPARE(f.channels(), (Channels {98, 120, 90}));
+        QCOMPARE(f.channels(), (Channels { 98, 120, 90 }));
         enter(f.c().channelBoxes[0], QStringLiteral("100")); // master at 128 already
-        QCOMPARE(f.channels(), (Channels {100, 120, 90}));
+        QCOMPARE(f.channels(), (Channels { 100, 120, 90 }));
     }
 
     void colourDialog_data()
@@ -109,8 +109,8 @@ private slots:
         QTest::addColumn<QString>("rgb");
         QTest::newRow("ok") << std::optional<QColor>(QColor(10, 0, 255)) << "10, 0, 255";
         QTest::newRow("cancel") << std::optional<QColor>() << "162, 129, 255";
-        QTest::newRow("ok on the current colour") << std::optional<QColor>(QColor(162, 129, 255))
-                                                  << "162, 129, 255";
+        QTest::newRow("ok on the current colour")
+            << std::optional<QColor>(QColor(162, 129, 255)) << "162, 129, 255";
     }
 
     void colourDialog()
@@ -164,10 +164,11 @@ private slots:
                 f.c().chooseColour->click();
             }
         }
-        const Channels expected {qRed(picked), qGreen(picked), qBlue(picked)};
+        const Channels expected { qRed(picked), qGreen(picked), qBlue(picked) };
         QCOMPARE(f.channels(), expected);
-        QCOMPARE(f.boxes(), (QStringList {QString::number(expected[0]), QString::number(expected[1]),
-                                QString::number(expected[2])}));
+        QCOMPARE(f.boxes(),
+            (QStringList { QString::number(expected[0]), QString::number(expected[1]),
+                QString::number(expected[2]) }));
         QCOMPARE(f.notations().first(),
             QStringLiteral("%1, %2, %3").arg(expected[0]).arg(expected[1]).arg(expected[2]));
         QCOMPARE(f.c().preview->backColour() & RGB_MASK, picked & RGB_MASK);

@@ -52,7 +52,8 @@ private slots:
         const auto& box = f.desktop.messages.shown.first();
         QCOMPARE(box.title, "Error Occurred");
         QCOMPARE(box.icon, platform::MessageIcon::Critical);
-        QCOMPARE(box.text, "Error Number: 6\nOverflow\n\nDebug Information:\nProject1.paleta.transP");
+        QCOMPARE(
+            box.text, "Error Number: 6\nOverflow\n\nDebug Information:\nProject1.paleta.transP");
         QCOMPARE(f.c().kml->text(), "ffff81a2"); // kept what it held
     }
 
@@ -70,7 +71,8 @@ private slots:
     {
         WindowFixture f;
         moveTransparency(f, 0);
-        const QImage photo = QImage(QStringLiteral(":/marivell/photo.png")).convertToFormat(QImage::Format_RGB32);
+        const QImage photo
+            = QImage(QStringLiteral(":/marivell/photo.png")).convertToFormat(QImage::Format_RGB32);
         const QImage& image = f.c().preview->image();
         QVERIFY(!photo.isNull());
         // Below the caption line the photograph shows unchanged.
@@ -91,11 +93,14 @@ private slots:
         QTest::addColumn<QRgb>("colour");
         QTest::addColumn<int>("alpha");
         QTest::addColumn<QRgb>("expected");
-        QTest::newRow("half red over black") << qRgb(0, 0, 0) << qRgb(255, 0, 0) << 128 << qRgb(128, 0, 0);
+        QTest::newRow("half red over black")
+            << qRgb(0, 0, 0) << qRgb(255, 0, 0) << 128 << qRgb(128, 0, 0);
         QTest::newRow("opaque") << qRgb(10, 20, 30) << qRgb(1, 2, 3) << 255 << qRgb(1, 2, 3);
         QTest::newRow("clear") << qRgb(10, 20, 30) << qRgb(1, 2, 3) << 0 << qRgb(10, 20, 30);
-        QTest::newRow("white over black at 1") << qRgb(0, 0, 0) << qRgb(255, 255, 255) << 1 << qRgb(1, 1, 1);
-        QTest::newRow("quarter") << qRgb(200, 100, 0) << qRgb(0, 100, 200) << 64 << qRgb(150, 100, 50);
+        QTest::newRow("white over black at 1")
+            << qRgb(0, 0, 0) << qRgb(255, 255, 255) << 1 << qRgb(1, 1, 1);
+        QTest::newRow("quarter") << qRgb(200, 100, 0) << qRgb(0, 100, 200) << 64
+                                 << qRgb(150, 100, 50);
     }
 
     void blendRounding()
@@ -115,7 +120,8 @@ private slots:
     {
         WindowFixture f;
         f.window.updateColor(f.c().hexaVb->text().mid(2).chopped(1).toInt(nullptr, 16));
-        const QImage photo = QImage(QStringLiteral(":/marivell/photo.png")).convertToFormat(QImage::Format_RGB32);
+        const QImage photo
+            = QImage(QStringLiteral(":/marivell/photo.png")).convertToFormat(QImage::Format_RGB32);
         QCOMPARE(f.c().preview->image().pixel(5, 30), photo.pixel(5, 30));
     }
 };

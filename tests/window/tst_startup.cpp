@@ -9,13 +9,13 @@ private slots:
     void endsInTheDesignedState()
     {
         WindowFixture f;
-        QCOMPARE(f.channels(), (QList<int> {162, 129, 255}));
-        QCOMPARE(f.boxes(), (QStringList {"162", "129", "255"}));
+        QCOMPARE(f.channels(), (QList<int> { 162, 129, 255 }));
+        QCOMPARE(f.boxes(), (QStringList { "162", "129", "255" }));
         QCOMPARE(f.c().preview->backColour(), qRgb(162, 129, 255));
         QCOMPARE(f.window.picTaskColour(), qRgb(162, 129, 255));
         QCOMPARE(f.notations(),
-            (QStringList {"162, 129, 255", "&HFF81A2&", "16744866", "#A281FF", "93, 126, 0",
-                "93, 126, 0, 0", "170, 240, 181", "ffff81a2"}));
+            (QStringList { "162, 129, 255", "&HFF81A2&", "16744866", "#A281FF", "93, 126, 0",
+                "93, 126, 0, 0", "170, 240, 181", "ffff81a2" }));
         QCOMPARE(f.c().master->value(), 128);
         QCOMPARE(f.window.prevMaster(), std::optional<int>(128));
         QCOMPARE(f.c().masterColumn->level(), 128);

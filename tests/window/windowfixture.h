@@ -15,7 +15,7 @@
 
 struct WindowFixture {
     platform::FakePlatform desktop;
-    Paleta window {desktop.platform};
+    Paleta window { desktop.platform };
 
     explicit WindowFixture(bool load = true)
     {
@@ -26,15 +26,9 @@ struct WindowFixture {
 
     const PaletaControls& c() const { return window.controls(); }
 
-    channels::ChannelBar* bar(int i) const
-    {
-        return i < 3 ? c().channelBars[i] : c().master;
-    }
+    channels::ChannelBar* bar(int i) const { return i < 3 ? c().channelBars[i] : c().master; }
 
-    QList<int> channels() const
-    {
-        return {bar(0)->value(), bar(1)->value(), bar(2)->value()};
-    }
+    QList<int> channels() const { return { bar(0)->value(), bar(1)->value(), bar(2)->value() }; }
 
     QStringList boxes() const
     {
@@ -47,8 +41,8 @@ struct WindowFixture {
     // The eight notation boxes in the command-line tool's order.
     QStringList notations() const
     {
-        return {c().rgb->text(), c().hexaVb->text(), c().longVb->text(), c().html->text(),
-            c().cmy->text(), c().cmyk->text(), c().hsl->text(), c().kml->text()};
+        return { c().rgb->text(), c().hexaVb->text(), c().longVb->text(), c().html->text(),
+            c().cmy->text(), c().cmyk->text(), c().hsl->text(), c().kml->text() };
     }
 
     // Sets the three channels as a user would see them afterwards: bars and boxes agree.
@@ -63,4 +57,5 @@ struct WindowFixture {
     }
 };
 
-inline const QString kLocked = QStringLiteral("This command is locked while the color picker is enabled.");
+inline const QString kLocked
+    = QStringLiteral("This command is locked while the color picker is enabled.");
