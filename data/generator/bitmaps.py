@@ -1,6 +1,4 @@
-"""The two small bitmaps: the pipette on its grey button face (25 x 25, 24-bit)
-and the crosshair with an arrow pointer (32 x 32, 16-colour palette).
-"""
+"""The pipette on its grey button face (25 x 25, 24-bit)."""
 
 import math
 
@@ -50,51 +48,3 @@ def render_pipette(path):
             canvas.px[size - 2][i] = [*SHADOW, 1.0]
             canvas.px[i][size - 2] = [*SHADOW, 1.0]
     write_png(path, size, size, canvas.rgb_rows(), "RGB")
-
-
-ARROW = [
-    "X",
-    "XX",
-    "XoX",
-    "XooX",
-    "XoooX",
-    "XooooX",
-    "XoooooX",
-    "XooooooX",
-    "XoooooooX",
-    "XooooooooX",
-    "XoooooXXXXX",
-    "XooXooX",
-    "XoX XooX",
-    "XX  XooX",
-    "X    XooX",
-    "     XooX",
-    "      XX",
-]
-
-# Index 0 is see-through; the rest are the classic 16-colour palette entries used here.
-PALETTE = [(192, 192, 192), (0, 0, 0), (255, 255, 255), (128, 0, 0), (255, 0, 0), (128, 128, 128)]
-
-
-def render_crosshair(path):
-    size, cx, cy = 32, 19, 19
-    px = [[0] * size for _ in range(size)]
-    for d in range(4, 13):
-        for sx, sy in ((cx + d, cy), (cx - d, cy), (cx, cy + d), (cx, cy - d)):
-            if 0 <= sx < size and 0 <= sy < size:
-                px[sy][sx] = 1
-    for k in range(64):  # the ring
-        a = 2 * math.pi * k / 64
-        rx, ry = round(cx + 7 * math.cos(a)), round(cy + 7 * math.sin(a))
-        px[ry][rx] = 4
-    for sx, sy in ((cx - 1, cy), (cx + 1, cy), (cx, cy - 1), (cx, cy + 1)):
-        px[sy][sx] = 5
-    px[cy][cx] = 4
-    for y, line in enumerate(ARROW):
-        for x, ch in enumerate(line):
-            if ch == "X":
-                px[y][x] = 1
-            elif ch == "o":
-                px[y][x] = 2
-    rows = [bytes((row[i] << 4) | row[i + 1] for i in range(0, size, 2)) for row in px]
-    write_png(path, size, size, rows, "P", palette=PALETTE, transparent=[0], depth=4)
