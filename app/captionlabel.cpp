@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 
+namespace app {
+
 CaptionLabel::CaptionLabel(const QString& text, Press press, QWidget* parent)
     : QLabel(text, parent)
     , m_press(press)
@@ -19,3 +21,5 @@ void CaptionLabel::mousePressEvent(QMouseEvent* event)
     else
         event->accept();
 }
+
+} // namespace app

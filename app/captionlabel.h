@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+namespace app {
+
 // A caption of the window: blue text on the window's background. A press on
 // it does nothing, unless it is a handle that drags the window.
 class CaptionLabel : public QLabel {
@@ -17,3 +19,5 @@ protected:
 private:
     Press m_press;
 };
+
+} // namespace app

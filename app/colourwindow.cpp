@@ -1,8 +1,8 @@
-#include "app/paleta.h"
+#include "app/colourwindow.h"
 
 #include "app/captionlabel.h"
-#include "app/paletalayout.h"
 #include "app/qtcolour.h"
+#include "app/windowlayout.h"
 #include "channels/channelbar.h"
 #include "channels/channelentry.h"
 #include "channels/columngauge.h"
@@ -23,71 +23,74 @@
 #include <QPushButton>
 #include <QWindow>
 #include <cmath>
-#include <new>
+
+namespace app {
 
 namespace {
 
-const QString kLockedWarning
-    = QStringLiteral("This command is locked while the color picker is enabled.");
+    const QString kLockedWarning
+        = QStringLiteral("This command is locked while the color picker is enabled.");
 
-// The master's midpoint: Max / 2 rounded to the even neighbour (127.5 -> 128).
-int midpointOf(const QScrollBar* bar)
-{
-    return static_cast<int>(std::nearbyint(bar->maximum() / 2.0));
-}
-
-QString fromStd(const std::string& s)
-{
-    return QString::fromStdString(s);
-}
-
-// The master step sees the channel bars through this; each write runs the
-// bar's change handling before the step goes on.
-class BarChannels final : public channels::ChannelValues {
-public:
-    explicit BarChannels(const std::array<channels::ChannelBar*, 3>& bars)
-        : m_bars(bars)
+    // The master's midpoint: Max / 2 rounded to the even neighbour (127.5 -> 128).
+    int midpointOf(const QScrollBar* bar)
     {
+        return static_cast<int>(std::nearbyint(bar->maximum() / 2.0));
     }
-    int value(int ch) const override { return m_bars[ch]->current(); }
-    void setValue(int ch, int v) override { m_bars[ch]->setValue(v); }
 
-private:
-    const std::array<channels::ChannelBar*, 3>& m_bars;
-};
+    QString fromStd(const std::string& s)
+    {
+        return QString::fromStdString(s);
+    }
+
+    // The master step sees the channel bars through this; each write runs the
+    // bar's change handling before the step goes on.
+    class BarChannels final : public channels::ChannelValues {
+    public:
+        explicit BarChannels(const std::array<channels::ChannelBar*, 3>& bars)
+            : m_bars(bars)
+        {
+        }
+        int value(int ch) const override { return m_bars[ch]->current(); }
+        void setValue(int ch, int v) override { m_bars[ch]->setValue(v); }
+
+    private:
+        const std::array<channels::ChannelBar*, 3>& m_bars;
+    };
 
 } // namespace
 
-Paleta::Paleta(platform::Platform& platform, QWidget* parent)
+ColourWindow::ColourWindow(platform::Platform& platform, QWidget* parent)
     : QWidget(parent)
     , m_platform(platform)
 {
-    m_c = buildPaletaControls(this);
+    m_c = buildWindowControls(this);
     m_picker = new picker::ScreenPicker(m_platform, *this, this);
     m_picker->setTimerEnabled(true); // as designed; start-up switches it off
     connectHandlers();
 }
 
-void Paleta::connectHandlers()
+void ColourWindow::connectHandlers()
 {
     for (int ch = 0; ch < 3; ++ch) {
         auto* bar = m_c.channelBars[ch];
-        connect(bar, &channels::ChannelBar::scrolled, this, [this, ch] { channelScroll(ch); });
-        connect(bar, &channels::ChannelBar::changed, this, [this, ch] { channelChange(ch); });
-        connect(bar, &channels::ChannelBar::gotFocus, this, &Paleta::recentreMaster);
+        connect(bar, &channels::ChannelBar::scrolled, this, [this, ch] { followChannelBar(ch); });
+        connect(bar, &channels::ChannelBar::changed, this, [this, ch] { commitChannelChange(ch); });
+        connect(bar, &channels::ChannelBar::gotFocus, this, &ColourWindow::recentreMaster);
         connect(m_c.channelBoxes[ch], &channels::ChannelEntry::keyUp, this,
-            [this, ch] { channelTyped(ch); });
+            [this, ch] { acceptTypedChannel(ch); });
     }
-    connect(m_c.master, &channels::ChannelBar::scrolled, this, &Paleta::masterScroll);
-    connect(m_c.master, &channels::ChannelBar::changed, this, &Paleta::masterChange);
-    connect(m_c.transparency, &QSlider::valueChanged, this, &Paleta::transparencyChange);
-    connect(m_c.transparency, &transparency::TransparencySlider::clicked, this, &Paleta::transP);
-    connect(m_c.preview, &transparency::PreviewBox::rightPressed, this, &Paleta::pickFromPreview);
-    connect(m_c.chooseColour, &QPushButton::clicked, this, &Paleta::chooseColour);
+    connect(m_c.master, &channels::ChannelBar::scrolled, this, &ColourWindow::stepMaster);
+    connect(m_c.master, &channels::ChannelBar::changed, this, &ColourWindow::commitMasterChange);
+    connect(m_c.transparency, &QSlider::valueChanged, this, &ColourWindow::applyTransparency);
+    connect(m_c.transparency, &transparency::TransparencySlider::clicked, this,
+        &ColourWindow::applyKmlAlpha);
+    connect(
+        m_c.preview, &transparency::PreviewBox::rightPressed, this, &ColourWindow::pickFromPreview);
+    connect(m_c.chooseColour, &QPushButton::clicked, this, &ColourWindow::chooseColour);
     connect(m_c.pickerButton, &QAbstractButton::clicked, m_picker, &picker::ScreenPicker::toggle);
 }
 
-void Paleta::formLoad()
+void ColourWindow::start()
 {
     platform::keepAbove(this);
     m_picker->setTimerEnabled(false);
@@ -102,17 +105,19 @@ void Paleta::formLoad()
     show();
 }
 
-void Paleta::setSwatches(QRgb colour)
+void ColourWindow::setSwatches(QRgb colour)
 {
+    // The preview's background is also the hidden solid swatch the preview
+    // blends from: the two always hold the same colour.
     m_c.preview->setBackColour(colour);
-    m_picTask = colour;
 }
 
-void Paleta::updateColor(colour::ColourNumber c)
+void ColourWindow::showColour(colour::ColourNumber c)
 {
+    const colour::Notations texts = colour::notationsOf(c, m_c.transparency->value());
     setSwatches(toQRgb(c));
-    m_c.hexaVb->setText(fromStd(colour::hexaVbText(c)));
-    m_c.longVb->setText(fromStd(colour::longVbText(c)));
+    m_c.hexaVb->setText(fromStd(texts.hexaVb));
+    m_c.longVb->setText(fromStd(texts.longVb));
     if (!isVisible())
         show();
     const colour::Rgb rgb = colour::channelsOf(c);
@@ -120,55 +125,35 @@ void Paleta::updateColor(colour::ColourNumber c)
     m_c.channelBars[0]->setValue(rgb.red);
     m_c.channelBars[1]->setValue(rgb.green);
     m_c.channelBars[2]->setValue(rgb.blue);
-    m_c.rgb->setText(fromStd(colour::rgbText(rgb)));
-    m_c.html->setText(fromStd(colour::htmlText(rgb)));
-    m_c.cmy->setText(fromStd(colour::cmyText(rgb)));
-    m_c.cmyk->setText(fromStd(colour::cmykText(rgb)));
-    m_c.hsl->setText(fromStd(colour::hslText(rgb)));
-    m_c.kml->setText(fromStd(colour::kmlColourText(rgb)));
-    transP();
+    m_c.rgb->setText(fromStd(texts.rgb));
+    m_c.html->setText(fromStd(texts.html));
+    m_c.cmy->setText(fromStd(texts.cmy));
+    m_c.cmyk->setText(fromStd(texts.cmyk));
+    m_c.hsl->setText(fromStd(texts.hsl));
+    m_c.kml->setText(fromStd(texts.kml));
 }
 
-void Paleta::transP()
+// The KML box may hold anything the user typed: only a six- or eight-character
+// text takes the alpha.
+void ColourWindow::applyKmlAlpha()
 {
-    struct Failure {
-        int number;
-        QString description;
-    };
-    std::optional<Failure> failure;
-    try {
-        const int alpha = m_c.transparency->value();
-        if (alpha < 0 || alpha > 255) {
-            failure = Failure { 6, QStringLiteral("Overflow") };
-        } else if (auto text = colour::withKmlAlpha(m_c.kml->text().toStdString(), alpha)) {
-            m_c.kml->setText(fromStd(*text));
-        }
-    } catch (const std::bad_alloc&) {
-        failure = Failure { 7, QStringLiteral("Out of memory") };
-    } catch (const std::exception& e) {
-        failure = Failure { 5, QString::fromLocal8Bit(e.what()) };
-    }
-    m_c.kml->update();
-    if (failure) {
-        m_platform.messages.show(this, platform::MessageIcon::Critical,
-            QStringLiteral("Error Occurred"),
-            QStringLiteral("Error Number: %1\n%2\n\nDebug Information:\nProject1.paleta.transP")
-                .arg(failure->number)
-                .arg(failure->description));
-    }
+    const auto text
+        = colour::withKmlAlpha(m_c.kml->text().toStdString(), m_c.transparency->value());
+    if (text)
+        m_c.kml->setText(fromStd(*text));
 }
 
-void Paleta::showTransparency()
+void ColourWindow::redrawPreview()
 {
-    m_c.preview->showTransparency(m_picTask, m_c.transparency->value());
+    m_c.preview->showTransparency(m_c.preview->backColour(), m_c.transparency->value());
 }
 
-bool Paleta::pickerActive() const
+bool ColourWindow::pickerActive() const
 {
     return m_picker->active();
 }
 
-bool Paleta::refusedByPicker(channels::ChannelBar* bar)
+bool ColourWindow::refusedByPickerLock(channels::ChannelBar* bar)
 {
     if (!pickerActive())
         return false;
@@ -179,7 +164,7 @@ bool Paleta::refusedByPicker(channels::ChannelBar* bar)
 }
 
 // The channel step: box, column and swatches follow the bar; the notations do not.
-void Paleta::channelScroll(int channel)
+void ColourWindow::followChannelBar(int channel)
 {
     const int v = m_c.channelBars[channel]->current();
     m_c.channelBoxes[channel]->setText(QString::number(v));
@@ -196,16 +181,16 @@ void Paleta::channelScroll(int channel)
     setSwatches(toQRgb(colour::colourNumberOf(rgb[0], rgb[1], rgb[2])));
 }
 
-void Paleta::channelChange(int channel)
+void ColourWindow::commitChannelChange(int channel)
 {
-    if (refusedByPicker(m_c.channelBars[channel]))
+    if (refusedByPickerLock(m_c.channelBars[channel]))
         return;
-    channelScroll(channel);
-    updateColor(toColourNumber(m_c.preview->backColour()));
-    showTransparency();
+    followChannelBar(channel);
+    showColour(toColourNumber(m_c.preview->backColour()));
+    redrawPreview();
 }
 
-void Paleta::masterScroll()
+void ColourWindow::stepMaster()
 {
     BarChannels bars(m_c.channelBars);
     if (!channels::masterStep(bars, m_prevMaster, m_c.master->current()))
@@ -214,26 +199,26 @@ void Paleta::masterScroll()
     m_prevMaster = m_c.master->current();
 }
 
-void Paleta::masterChange()
+void ColourWindow::commitMasterChange()
 {
-    if (refusedByPicker(m_c.master))
+    if (refusedByPickerLock(m_c.master))
         return;
-    masterScroll();
-    updateColor(toColourNumber(m_c.preview->backColour()));
-    showTransparency();
+    stepMaster();
+    showColour(toColourNumber(m_c.preview->backColour()));
+    redrawPreview();
 }
 
-void Paleta::drawMasterColumn()
+void ColourWindow::drawMasterColumn()
 {
     m_c.masterColumn->setLevel(m_c.master->current(), m_c.master->maximum());
 }
 
-void Paleta::recentreMaster()
+void ColourWindow::recentreMaster()
 {
     m_c.master->setValue(midpointOf(m_c.master));
 }
 
-void Paleta::channelTyped(int channel)
+void ColourWindow::acceptTypedChannel(int channel)
 {
     const auto typed = colour::readTypedChannel(m_c.channelBoxes[channel]->text().toStdString());
     if (typed.verdict != colour::TypedChannel::Verdict::Accepted) {
@@ -247,26 +232,26 @@ void Paleta::channelTyped(int channel)
     recentreMaster();
 }
 
-void Paleta::transparencyChange()
+void ColourWindow::applyTransparency()
 {
-    transP();
-    showTransparency();
+    applyKmlAlpha();
+    redrawPreview();
 }
 
-void Paleta::chooseColour()
+void ColourWindow::chooseColour()
 {
     const auto chosen = m_platform.colourDialog.choose(this, QColor(m_c.preview->backColour()));
     if (!chosen)
         return;
-    replaceColour(chosen->rgb() & RGB_MASK);
+    setColourFromOutside(chosen->rgb() & RGB_MASK);
 }
 
-void Paleta::pickFromPreview(QPoint point)
+void ColourWindow::pickFromPreview(QPoint point)
 {
-    replaceColour(m_c.preview->pixelAt(point));
+    setColourFromOutside(m_c.preview->pixelAt(point));
 }
 
-void Paleta::replaceColour(QRgb colour)
+void ColourWindow::setColourFromOutside(QRgb colour)
 {
     // The refresh builds its intermediate colours from the channel boxes. A
     // box can disagree with its bar: a refused typed value ("300") stays in
@@ -279,10 +264,10 @@ void Paleta::replaceColour(QRgb colour)
         m_c.channelBoxes[ch]->setText(QString::number(v));
         m_c.channelColumns[ch]->setLevel(v);
     }
-    updateColor(toColourNumber(colour));
+    showColour(toColourNumber(colour));
 }
 
-void Paleta::mousePressEvent(QMouseEvent* event)
+void ColourWindow::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
@@ -292,30 +277,30 @@ void Paleta::mousePressEvent(QMouseEvent* event)
         m_manualDragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
 }
 
-void Paleta::mouseMoveEvent(QMouseEvent* event)
+void ColourWindow::mouseMoveEvent(QMouseEvent* event)
 {
     if (m_manualDragOffset && (event->buttons() & Qt::LeftButton))
         move(event->globalPosition().toPoint() - *m_manualDragOffset);
 }
 
-void Paleta::mouseReleaseEvent(QMouseEvent* event)
+void ColourWindow::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
         m_manualDragOffset.reset();
 }
 
-void Paleta::showPickerRunning(bool running)
+void ColourWindow::showPickerRunning(bool running)
 {
     m_c.pickerButton->setChecked(running);
 }
 
-void Paleta::emptyNotations()
+void ColourWindow::emptyNotations()
 {
     for (QLineEdit* box : { m_c.hexaVb, m_c.longVb, m_c.rgb, m_c.cmy, m_c.cmyk, m_c.html, m_c.hsl })
         box->clear();
 }
 
-void Paleta::setChannelBoxesEnabled(bool enabled)
+void ColourWindow::setChannelBoxesEnabled(bool enabled)
 {
     // Qt would pass the focus of a disabled box along the tab chain, possibly
     // onto a channel bar, whose focus re-centres the master and so meets the
@@ -330,18 +315,20 @@ void Paleta::setChannelBoxesEnabled(bool enabled)
         box->setEnabled(enabled);
 }
 
-void Paleta::showSample(QRgb colour)
+void ColourWindow::showSample(QRgb colour)
 {
     setSwatches(colour);
-    showTransparency();
+    redrawPreview();
 }
 
-QRgb Paleta::shownColour() const
+QRgb ColourWindow::shownColour() const
 {
     return m_c.preview->backColour();
 }
 
-void Paleta::commitColour(QRgb colour)
+void ColourWindow::commitColour(QRgb colour)
 {
-    replaceColour(colour);
+    setColourFromOutside(colour);
 }
+
+} // namespace app

@@ -1,7 +1,7 @@
 // The one window: every control of the colour tool and the handling that ties them together.
 #pragma once
 
-#include "app/controls.h"
+#include "app/windowcontrols.h"
 #include "colour/notations.h"
 #include "picker/pickerwindow.h"
 
@@ -15,22 +15,21 @@ namespace picker {
 class ScreenPicker;
 }
 
-class Paleta : public QWidget, private picker::PickerWindow {
+namespace app {
+
+class ColourWindow : public QWidget, private picker::PickerWindow {
     Q_OBJECT
 public:
-    explicit Paleta(platform::Platform& platform, QWidget* parent = nullptr);
+    explicit ColourWindow(platform::Platform& platform, QWidget* parent = nullptr);
 
-    // Start-up: makes the window topmost, switches the picker off and sets the
-    // bars, whose change handling computes and shows the first colour.
-    void formLoad();
+    // Makes the window topmost, switches the picker off and sets the bars,
+    // whose change handling computes and shows the first colour.
+    void start();
 
-    const PaletaControls& controls() const { return m_c; }
-    std::optional<int> prevMaster() const { return m_prevMaster; }
-    // The hidden solid swatch the preview blends from.
-    QRgb picTaskColour() const { return m_picTask; }
+    const WindowControls& controls() const { return m_c; }
 
     // The current colour into every swatch, bar and notation box.
-    void updateColor(colour::ColourNumber c);
+    void showColour(colour::ColourNumber c);
 
     bool pickerActive() const;
     picker::ScreenPicker& screenPicker() { return *m_picker; }
@@ -43,22 +42,21 @@ protected:
 private:
     void connectHandlers();
     void setSwatches(QRgb colour);
-    void transP();
-    void showTransparency();
-    bool refusedByPicker(channels::ChannelBar* bar);
+    void applyKmlAlpha();
+    void redrawPreview();
+    bool refusedByPickerLock(channels::ChannelBar* bar);
 
-    void channelScroll(int channel);
-    void channelChange(int channel);
-    void masterScroll();
-    void masterChange();
+    void followChannelBar(int channel);
+    void commitChannelChange(int channel);
+    void stepMaster();
+    void commitMasterChange();
     void drawMasterColumn();
     void recentreMaster();
-    void channelTyped(int channel);
-    void transparencyChange();
+    void acceptTypedChannel(int channel);
+    void applyTransparency();
     void chooseColour();
     void pickFromPreview(QPoint point);
-    // A whole colour from outside the bars: the dialog, a pick, the picker's stop.
-    void replaceColour(QRgb colour);
+    void setColourFromOutside(QRgb colour);
 
     void showPickerRunning(bool running) override;
     void emptyNotations() override;
@@ -68,9 +66,12 @@ private:
     void commitColour(QRgb colour) override;
 
     platform::Platform& m_platform;
-    PaletaControls m_c;
-    QRgb m_picTask = qRgb(255, 255, 255);
+    WindowControls m_c;
+    // Where the master stood at the end of its last completed step; empty
+    // until the first one, and then counted as 0.
     std::optional<int> m_prevMaster;
     picker::ScreenPicker* m_picker = nullptr;
     std::optional<QPoint> m_manualDragOffset;
 };
+
+} // namespace app

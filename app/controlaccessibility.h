@@ -1,16 +1,10 @@
 // What assistive technology is told about the window's own kinds of control.
 #pragma once
 
-class QAccessibleInterface;
-class QObject;
-class QString;
+namespace app {
 
-namespace controlaccessibility {
+// Installs the accessibility factory once. Qt keeps the first interface it
+// makes for a widget, so this must run before the first control exists.
+void installControlAccessibility();
 
-// Installs the factory once; widgets asked about before that keep Qt's defaults.
-void install();
-
-// For QAccessible::installFactory.
-QAccessibleInterface* factory(const QString& className, QObject* object);
-
-} // namespace controlaccessibility
+} // namespace app

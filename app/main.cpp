@@ -1,10 +1,5 @@
-#include "app/paleta.h"
-#include "platform/colourdialog.h"
-#include "platform/keytracker.h"
-#include "platform/platform.h"
-#include "platform/qtmessageboxes.h"
-#include "platform/qtpointer.h"
-#include "platform/screengrabsampler.h"
+#include "app/colourwindow.h"
+#include "platform/realplatform.h"
 
 #include <QApplication>
 #include <QFile>
@@ -27,21 +22,15 @@ QIcon programIcon()
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("marivell"));
     QApplication::setApplicationVersion(QStringLiteral(MARIVELL_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Marivell"));
     QApplication::setWindowIcon(programIcon());
 
-    platform::QtMessageBoxes messages;
-    platform::QtColourDialog colourDialog;
-    platform::ScreenGrabSampler screen;
-    platform::QtPointer pointer;
-    platform::KeyTracker keys;
-    platform::Platform desktop { messages, colourDialog, screen, pointer, keys };
-
-    Paleta window(desktop);
+    platform::RealPlatform desktop;
+    app::ColourWindow window(desktop.platform);
     window.setWindowTitle(QStringLiteral("Marivell v 2.0 (%1)").arg(QStringLiteral(MARIVELL_URL)));
-    window.formLoad();
-    return app.exec();
+    window.start();
+    return application.exec();
 }

@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QToolTip>
 
+namespace app {
+
 NotationBox::NotationBox(bool readOnly, QWidget* parent)
     : QLineEdit(parent)
 {
@@ -162,3 +164,5 @@ void NotationBox::keyReleaseEvent(QKeyEvent* event)
     }
     QLineEdit::keyReleaseEvent(event);
 }
+
+} // namespace app

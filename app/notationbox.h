@@ -5,6 +5,8 @@
 #include <QTimer>
 #include <optional>
 
+namespace app {
+
 // Read-only boxes copy on every click that selects nothing (a drag still
 // selects part of the text, for the primary selection). The editable KML box
 // never overwrites the clipboard on a click, since the user may be about to
@@ -48,3 +50,5 @@ private:
     int m_tipOnReleaseOf = 0;
     QTimer m_confirmationEnd;
 };
+
+} // namespace app

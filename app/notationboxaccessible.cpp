@@ -2,6 +2,8 @@
 
 #include "app/notationbox.h"
 
+namespace app {
+
 NotationBoxAccessible::NotationBoxAccessible(NotationBox* box)
     : QAccessibleWidget(box, QAccessible::EditableText)
 {
@@ -131,3 +133,5 @@ QString NotationBoxAccessible::attributes(int, int* startOffset, int* endOffset)
     *endOffset = characterCount();
     return {};
 }
+
+} // namespace app

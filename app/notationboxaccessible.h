@@ -4,6 +4,8 @@
 
 #include <QAccessibleWidget>
 
+namespace app {
+
 class NotationBox;
 
 // Qt's own line-edit interface calls every line edit editable, read-only or not.
@@ -37,3 +39,5 @@ public:
 private:
     NotationBox* box() const;
 };
+
+} // namespace app

@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 
+namespace app {
+
 PickerButtonAccessible::PickerButtonAccessible(QAbstractButton* button)
     : QAccessibleWidget(button, QAccessible::Button)
 {
@@ -40,3 +42,5 @@ QStringList PickerButtonAccessible::keyBindingsForAction(const QString& actionNa
         return { QStringLiteral("Space") };
     return QAccessibleWidget::keyBindingsForAction(actionName);
 }
+
+} // namespace app

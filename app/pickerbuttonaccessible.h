@@ -6,6 +6,8 @@
 
 class QAbstractButton;
 
+namespace app {
+
 // Qt's own button interface calls every checkable button a check box.
 class PickerButtonAccessible final : public QAccessibleWidget {
 public:
@@ -19,3 +21,5 @@ public:
 private:
     QAbstractButton* button() const;
 };
+
+} // namespace app

@@ -5,6 +5,8 @@
 
 #include <QRgb>
 
+namespace app {
+
 inline QRgb toQRgb(colour::ColourNumber c)
 {
     const colour::Rgb rgb = colour::channelsOf(c);
@@ -15,3 +17,5 @@ inline colour::ColourNumber toColourNumber(QRgb rgb)
 {
     return colour::colourNumberOf(qRed(rgb), qGreen(rgb), qBlue(rgb));
 }
+
+} // namespace app

@@ -4,7 +4,6 @@
 #include <array>
 
 class QLineEdit;
-class CaptionLabel;
 namespace channels {
 class ChannelBar;
 class ChannelEntry;
@@ -19,7 +18,9 @@ class PickerButton;
 }
 class QPushButton;
 
-struct PaletaControls {
+namespace app {
+
+struct WindowControls {
     // Index 0, 1, 2: red, green, blue.
     std::array<channels::ChannelBar*, 3> channelBars {}; // Slider1..Slider3
     std::array<channels::ChannelEntry*, 3> channelBoxes {}; // red1, green1, blue1
@@ -41,5 +42,6 @@ struct PaletaControls {
 
     picker::PickerButton* pickerButton = nullptr; // Command1
     QPushButton* chooseColour = nullptr; // Command2
-    CaptionLabel* pickerCaption = nullptr; // Label12
 };
+
+} // namespace app

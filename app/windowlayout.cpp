@@ -1,4 +1,4 @@
-#include "app/paletalayout.h"
+#include "app/windowlayout.h"
 
 #include "app/captionlabel.h"
 #include "app/controlaccessibility.h"
@@ -6,6 +6,7 @@
 #include "channels/channelbar.h"
 #include "channels/channelentry.h"
 #include "channels/columngauge.h"
+#include "channels/twips.h"
 #include "picker/pickerbutton.h"
 #include "transparency/previewbox.h"
 #include "transparency/transparencyslider.h"
@@ -13,139 +14,146 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+// Controls keep their design names as object names, which tests and outside
+// scripts use: Slider1..3 are the red, green and blue bars, Slider4 the master
+// and Slider5 the transparency; red1, green1, blue1 the channel boxes;
+// Label5(1), Label6(1), Label7(1) and Label7(2) the columns (each also draws
+// its background label and ovals); Label1 the preview, whose background is the
+// solid swatch it blends from; Text1..Text8 the notation boxes (Text6 the KML
+// box); Command1 the eyedropper and Command2 the colour dialog button.
+namespace app {
+
 namespace {
 
-constexpr int kPx = channels::ColumnGauge::kTwipsPerPixel;
-const QColor kWindowColour(212, 208, 200);
+    const QColor kWindowColour(212, 208, 200);
 
-// The design is laid out in twips; 15 twips make a pixel at 96 dpi and Qt's
-// high-DPI scaling takes the whole window from there.
-QRect twips(int left, int top, int width, int height)
-{
-    return { left / kPx, top / kPx, width / kPx, height / kPx };
-}
-
-QFont designFont(QStringList families, qreal points, bool bold)
-{
-    QFont font;
-    font.setFamilies(families);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-const QStringList kArial { QStringLiteral("Arial"), QStringLiteral("Liberation Sans") };
-const QStringList kSansSerif { QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans") };
-const QStringList kCourier { QStringLiteral("Courier New"), QStringLiteral("Liberation Mono") };
-
-struct ColumnRow {
-    const char* body;
-    const char* name;
-    const char* bar;
-    const char* barName;
-    int barLeft;
-    channels::ColumnDesign design;
-    int storedValue;
-};
-
-const ColumnRow kColumns[] = {
-    { "Label5(1)", "Red level", "Slider1", "Red", 750,
-        { QRect(600, 570, 465, 675), 600, 465, QRect(600, 495, 465, 165), QColor(255, 255, 255),
-            600, QRect(600, 1140, 465, 165), QColor(255, 0, 0), kWindowColour },
-        160 },
-    { "Label6(1)", "Green level", "Slider2", "Green", 1305,
-        { QRect(1155, 585, 465, 675), 1155, 465, QRect(1155, 495, 465, 165), std::nullopt, 1155,
-            QRect(1155, 1125, 465, 165), QColor(0, 192, 0), kWindowColour },
-        120 },
-    { "Label7(1)", "Blue level", "Slider3", "Blue", 1875,
-        { QRect(1725, 570, 465, 675), 1740, 465, QRect(1725, 495, 465, 165), std::nullopt, 1725,
-            QRect(1725, 1140, 465, 165), QColor(0, 0, 255), kWindowColour },
-        90 },
-    { "Label7(2)", "Master level", "Slider4", "Master", 2475,
-        { QRect(2325, 570, 465, 675), 2310, 465, QRect(2325, 495, 465, 165), std::nullopt, 2325,
-            QRect(2325, 1140, 465, 165), QColor(0, 0, 0), kWindowColour },
-        113 },
-};
-
-struct CaptionRow {
-    const char* name;
-    const char* text;
-    QRect place;
-    QFont font;
-    Qt::Alignment alignment;
-    CaptionLabel::Press press;
-};
-
-struct NotationRow {
-    const char* box;
-    const char* name;
-    int top;
-    QLineEdit* PaletaControls::*member;
-};
-
-const NotationRow kNotations[] = {
-    { "Text3", "RGB", 300, &PaletaControls::rgb },
-    { "Text1", "Hexa VB", 600, &PaletaControls::hexaVb },
-    { "Text2", "Long VB", 900, &PaletaControls::longVb },
-    { "Text7", "HTML", 1200, &PaletaControls::html },
-    { "Text4", "CMY", 1500, &PaletaControls::cmy },
-    { "Text5", "CMYK", 1800, &PaletaControls::cmyk },
-    { "Text8", "HSL", 2100, &PaletaControls::hsl },
-};
-
-template <typename W> W* named(W* widget, const char* objectName, const QString& accessibleName)
-{
-    widget->setObjectName(QLatin1String(objectName));
-    widget->setAccessibleName(accessibleName);
-    return widget;
-}
-
-void buildCaptions(QWidget* window)
-{
-    const QFont bold9 = designFont(kArial, 9, true);
-    const auto left = Qt::AlignLeft | Qt::AlignTop;
-    const auto swallow = CaptionLabel::Press::Swallow;
-    const CaptionRow rows[] = {
-        { "Label4", "RGB", twips(3300, 345, 600, 285), bold9, left, swallow },
-        { "Label10", "Hexa VB", twips(3300, 615, 705, 255), bold9, left, swallow },
-        { "Label3", "Long VB", twips(3300, 915, 720, 255), bold9, left, swallow },
-        { "Label2", "HTML", twips(3300, 1245, 600, 255), bold9, left, swallow },
-        { "Label5(2)", "CMY", twips(3300, 1530, 600, 255), bold9, left, swallow },
-        { "Label6(2)", "CMYK", twips(3300, 1830, 600, 255), bold9, left, swallow },
-        { "Label9(0)", "HSL", twips(3300, 2115, 600, 255), bold9, left, swallow },
-        { "Label44", "RGB", twips(120, 2280, 360, 285), bold9, left, swallow },
-        { "Label9(1)", "KML", twips(120, 3480, 465, 375), bold9, left, swallow },
-        { "Label8", "Transparency", twips(600, 2640, 2295, 255), designFont(kArial, 9, false),
-            Qt::AlignHCenter | Qt::AlignTop, swallow },
-        { "Label12", "Start the Color Picker", twips(3480, 3480, 1965, 255),
-            designFont(kSansSerif, 8.25, true), left, CaptionLabel::Press::DragWindow },
-        { "Label13", "To stop it press 's' in the keyboard", twips(2760, 4200, 3075, 375),
-            designFont(kArial, 8.25, true), Qt::AlignHCenter | Qt::AlignTop, swallow },
-    };
-    for (const auto& row : rows) {
-        auto* label = new CaptionLabel(QString::fromLatin1(row.text), row.press, window);
-        label->setObjectName(QLatin1String(row.name));
-        label->setFont(row.font);
-        label->setAlignment(row.alignment);
-        // Designed for the metrics of another platform's fonts: where a caption
-        // would be clipped, let it run on to the right rather than lose letters.
-        QRect place = row.place;
-        const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2;
-        if (!(row.alignment & Qt::AlignHCenter) && needed > place.width())
-            place.setWidth(needed);
-        label->setGeometry(place);
+    QRect twips(int left, int top, int width, int height)
+    {
+        return channels::pixelsFromTwips(QRect(left, top, width, height));
     }
-}
+
+    QFont designFont(QStringList families, qreal points, bool bold)
+    {
+        QFont font;
+        font.setFamilies(families);
+        font.setPointSizeF(points);
+        font.setBold(bold);
+        return font;
+    }
+
+    const QStringList kArial { QStringLiteral("Arial"), QStringLiteral("Liberation Sans") };
+    const QStringList kSansSerif { QStringLiteral("MS Sans Serif"),
+        QStringLiteral("Liberation Sans") };
+    const QStringList kCourier { QStringLiteral("Courier New"), QStringLiteral("Liberation Mono") };
+
+    struct ColumnRow {
+        const char* body;
+        const char* name;
+        const char* bar;
+        const char* barName;
+        int barLeft;
+        channels::ColumnDesign design;
+        int storedValue;
+    };
+
+    const ColumnRow kColumns[] = {
+        { "Label5(1)", "Red level", "Slider1", "Red", 750,
+            { QRect(600, 570, 465, 675), 600, 465, QRect(600, 495, 465, 165), QColor(255, 255, 255),
+                600, QRect(600, 1140, 465, 165), QColor(255, 0, 0), kWindowColour },
+            160 },
+        { "Label6(1)", "Green level", "Slider2", "Green", 1305,
+            { QRect(1155, 585, 465, 675), 1155, 465, QRect(1155, 495, 465, 165), std::nullopt, 1155,
+                QRect(1155, 1125, 465, 165), QColor(0, 192, 0), kWindowColour },
+            120 },
+        { "Label7(1)", "Blue level", "Slider3", "Blue", 1875,
+            { QRect(1725, 570, 465, 675), 1740, 465, QRect(1725, 495, 465, 165), std::nullopt, 1725,
+                QRect(1725, 1140, 465, 165), QColor(0, 0, 255), kWindowColour },
+            90 },
+        { "Label7(2)", "Master level", "Slider4", "Master", 2475,
+            { QRect(2325, 570, 465, 675), 2310, 465, QRect(2325, 495, 465, 165), std::nullopt, 2325,
+                QRect(2325, 1140, 465, 165), QColor(0, 0, 0), kWindowColour },
+            113 },
+    };
+
+    struct CaptionRow {
+        const char* name;
+        const char* text;
+        QRect place;
+        QFont font;
+        Qt::Alignment alignment;
+        CaptionLabel::Press press;
+    };
+
+    struct NotationRow {
+        const char* box;
+        const char* name;
+        int top;
+        QLineEdit* WindowControls::*member;
+    };
+
+    const NotationRow kNotations[] = {
+        { "Text3", "RGB", 300, &WindowControls::rgb },
+        { "Text1", "Hexa VB", 600, &WindowControls::hexaVb },
+        { "Text2", "Long VB", 900, &WindowControls::longVb },
+        { "Text7", "HTML", 1200, &WindowControls::html },
+        { "Text4", "CMY", 1500, &WindowControls::cmy },
+        { "Text5", "CMYK", 1800, &WindowControls::cmyk },
+        { "Text8", "HSL", 2100, &WindowControls::hsl },
+    };
+
+    template <typename W> W* named(W* widget, const char* objectName, const QString& accessibleName)
+    {
+        widget->setObjectName(QLatin1String(objectName));
+        widget->setAccessibleName(accessibleName);
+        return widget;
+    }
+
+    void buildCaptions(QWidget* window)
+    {
+        const QFont bold9 = designFont(kArial, 9, true);
+        const auto left = Qt::AlignLeft | Qt::AlignTop;
+        const auto swallow = CaptionLabel::Press::Swallow;
+        const CaptionRow rows[] = {
+            { "Label4", "RGB", twips(3300, 345, 600, 285), bold9, left, swallow },
+            { "Label10", "Hexa VB", twips(3300, 615, 705, 255), bold9, left, swallow },
+            { "Label3", "Long VB", twips(3300, 915, 720, 255), bold9, left, swallow },
+            { "Label2", "HTML", twips(3300, 1245, 600, 255), bold9, left, swallow },
+            { "Label5(2)", "CMY", twips(3300, 1530, 600, 255), bold9, left, swallow },
+            { "Label6(2)", "CMYK", twips(3300, 1830, 600, 255), bold9, left, swallow },
+            { "Label9(0)", "HSL", twips(3300, 2115, 600, 255), bold9, left, swallow },
+            { "Label44", "RGB", twips(120, 2280, 360, 285), bold9, left, swallow },
+            { "Label9(1)", "KML", twips(120, 3480, 465, 375), bold9, left, swallow },
+            { "Label8", "Transparency", twips(600, 2640, 2295, 255), designFont(kArial, 9, false),
+                Qt::AlignHCenter | Qt::AlignTop, swallow },
+            { "Label12", "Start the Color Picker", twips(3480, 3480, 1965, 255),
+                designFont(kSansSerif, 8.25, true), left, CaptionLabel::Press::DragWindow },
+            { "Label13", "To stop it press 's' in the keyboard", twips(2760, 4200, 3075, 375),
+                designFont(kArial, 8.25, true), Qt::AlignHCenter | Qt::AlignTop, swallow },
+        };
+        for (const auto& row : rows) {
+            auto* label = new CaptionLabel(QString::fromLatin1(row.text), row.press, window);
+            label->setObjectName(QLatin1String(row.name));
+            label->setFont(row.font);
+            label->setAlignment(row.alignment);
+            // Designed for the metrics of another platform's fonts: where a caption
+            // would be clipped, let it run on to the right rather than lose letters.
+            QRect place = row.place;
+            const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2;
+            if (!(row.alignment & Qt::AlignHCenter) && needed > place.width())
+                place.setWidth(needed);
+            label->setGeometry(place);
+        }
+    }
 
 } // namespace
 
-PaletaControls buildPaletaControls(QWidget* window)
+WindowControls buildWindowControls(QWidget* window)
 {
     // Before any control exists: Qt keeps the first accessible interface it makes for a widget.
-    controlaccessibility::install();
-    PaletaControls c;
+    installControlAccessibility();
+    WindowControls c;
     window->setObjectName(QStringLiteral("paleta"));
-    window->setFixedSize(5760 / kPx, 4740 / kPx);
+    window->setFixedSize(twips(0, 0, 5760, 4740).size());
     QPalette palette = window->palette();
     palette.setColor(QPalette::Window, kWindowColour);
     window->setPalette(palette);
@@ -224,8 +232,6 @@ PaletaControls buildPaletaControls(QWidget* window)
             "Command1", QStringLiteral("Color picker"));
     c.pickerButton->setGeometry(twips(4080, 3720, 375, 375));
 
-    c.pickerCaption = window->findChild<CaptionLabel*>(QStringLiteral("Label12"));
-
     QWidget* tabOrder[] = { c.channelBoxes[0], c.channelBoxes[1], c.channelBoxes[2], c.preview,
         bars[0], bars[1], bars[2], bars[3], c.hsl, c.html, c.cmyk, c.cmy, c.hexaVb, c.rgb, c.longVb,
         c.pickerButton, c.chooseColour, c.transparency, c.kml };
@@ -233,3 +239,5 @@ PaletaControls buildPaletaControls(QWidget* window)
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
     return c;
 }
+
+} // namespace app

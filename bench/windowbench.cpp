@@ -3,15 +3,13 @@
 //   change  one channel change until every box, column and the preview are painted
 //   idle    timer events and context switches of the idle window, picker off
 // Runs on a real X server (through tests/x11/with-x11).
-#include "app/paleta.h"
+#include "app/colourwindow.h"
 #include "channels/channelbar.h"
 #include "channels/channelentry.h"
 #include "picker/pickerbutton.h"
 #include "picker/screenpicker.h"
-#include "platform/fakeplatform.h"
-#include "platform/keytracker.h"
-#include "platform/qtpointer.h"
-#include "platform/screengrabsampler.h"
+#include "platform/realplatform.h"
+#include "support/fakeplatform.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -26,13 +24,12 @@
 
 namespace {
 
+// The real screen, pointer and keys; boxes and the dialog must not block a measurement.
 struct Desktop {
-    platform::RecordingMessageBoxes messages;
-    platform::FakeColourDialog colourDialog;
-    platform::ScreenGrabSampler screen;
-    platform::QtPointer pointer;
-    platform::KeyTracker keys;
-    platform::Platform platform { messages, colourDialog, screen, pointer, keys };
+    platform::RealPlatform real;
+    platform::FakePlatform fake;
+    platform::Platform platform { fake.messages, fake.colourDialog, real.screen, real.pointer,
+        real.keys };
 };
 
 struct Figures {
@@ -94,7 +91,7 @@ void runEventLoopFor(int ms)
     loop.exec();
 }
 
-void idleFor(Paleta& window, QWidget* focus, const char* what, int seconds)
+void idleFor(app::ColourWindow& window, QWidget* focus, const char* what, int seconds)
 {
     focus->setFocus();
     runEventLoopFor(500);
@@ -116,18 +113,19 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     const QString mode = argc > 1 ? QString::fromLatin1(argv[1]) : QString();
     Desktop desktop;
-    Paleta window(desktop.platform);
+    app::ColourWindow window(desktop.platform);
     window.setWindowTitle(QStringLiteral("Marivell bench"));
-    window.formLoad();
+    window.start();
     if (!QTest::qWaitForWindowExposed(&window) || !QTest::qWaitForWindowActive(&window)) {
         std::fprintf(stderr, "the window did not show\n");
         return 1;
     }
-    const PaletaControls& c = window.controls();
+    const app::WindowControls& c = window.controls();
 
     if (mode == QLatin1String("tick")) {
-        print("screen read alone",
-            measure(2000, [&](int) { desktop.screen.pixelBesidePointer(desktop.pointer); }));
+        print("screen read alone", measure(2000, [&](int) {
+            desktop.real.screen.pixelBesidePointer(desktop.real.pointer);
+        }));
         window.screenPicker().toggle();
         auto& picker = window.screenPicker();
         print("picker tick", measure(2000, [&](int) { picker.tick(); }));

@@ -1,5 +1,7 @@
 #include "channels/columngauge.h"
 
+#include "channels/twips.h"
+
 #include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
@@ -8,12 +10,7 @@ namespace channels {
 
 namespace {
 
-    constexpr int kPx = ColumnGauge::kTwipsPerPixel;
-
-    QRect pixelsOf(const QRect& twips)
-    {
-        return { twips.x() / kPx, twips.y() / kPx, twips.width() / kPx, twips.height() / kPx };
-    }
+    constexpr int kPx = kTwipsPerPixel;
 
 } // namespace
 
@@ -25,7 +22,7 @@ ColumnGauge::ColumnGauge(const ColumnDesign& design, QWidget* parent)
     const QRect surface(design.surfaceLeft, design.rim.top(), design.rim.width(), 1);
     m_boundsTwips
         = design.background.united(body).united(design.rim).united(surface).united(design.bottom);
-    setGeometry(pixelsOf(m_boundsTwips));
+    setGeometry(pixelsFromTwips(m_boundsTwips));
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     setLevel(0);
 }

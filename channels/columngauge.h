@@ -30,9 +30,6 @@ public:
 
     void setLevel(int value, int max = 255);
     int level() const { return m_level; }
-    const ColumnPieces& pieces() const { return m_pieces; }
-
-    static constexpr int kTwipsPerPixel = 15;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

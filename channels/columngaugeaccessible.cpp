@@ -21,11 +21,4 @@ QVariant ColumnGaugeAccessible::currentValue() const
     return static_cast<const ColumnGauge*>(widget())->level();
 }
 
-QAccessibleInterface* ColumnGaugeAccessible::factory(const QString& className, QObject* object)
-{
-    if (className == QLatin1String("channels::ColumnGauge") && object && object->isWidgetType())
-        return new ColumnGaugeAccessible(static_cast<ColumnGauge*>(object));
-    return nullptr;
-}
-
 } // namespace channels

@@ -18,9 +18,6 @@ public:
     QVariant maximumValue() const override { return 255; }
     QVariant minimumValue() const override { return 0; }
     QVariant minimumStepSize() const override { return 1; }
-
-    // For QAccessible::installFactory.
-    static QAccessibleInterface* factory(const QString& className, QObject* object);
 };
 
 } // namespace channels

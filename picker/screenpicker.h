@@ -26,7 +26,6 @@ public:
 
     // The picker runs exactly while its timer does.
     bool active() const { return m_timer.isActive(); }
-    int interval() const { return m_timer.interval(); }
 
     // The timer alone, without the start or stop steps (start-up switches it off).
     void setTimerEnabled(bool enabled);

@@ -20,7 +20,6 @@ public:
 
     // The pixel as drawn at a point of the box (caption and blend included).
     QRgb pixelAt(QPoint point) const;
-    const QImage& image() const { return m_image; }
 
     static QString caption();
 

@@ -29,13 +29,16 @@ struct Session {
             qWarning("window not active");
     }
 
-    NotationBox* box(const QString& name) const { return f.window.findChild<NotationBox*>(name); }
+    app::NotationBox* box(const QString& name) const
+    {
+        return f.window.findChild<app::NotationBox*>(name);
+    }
 };
 
-bool confirmed(NotationBox* box)
+bool confirmed(app::NotationBox* box)
 {
-    return QToolTip::isVisible() && QToolTip::text() == NotationBox::confirmation()
-        && box->accessibleDescription() == NotationBox::confirmation();
+    return QToolTip::isVisible() && QToolTip::text() == app::NotationBox::confirmation()
+        && box->accessibleDescription() == app::NotationBox::confirmation();
 }
 
 } // namespace
@@ -68,7 +71,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, text);
         Session s;
-        NotationBox* box = s.box(name);
+        app::NotationBox* box = s.box(name);
         QVERIFY(box);
         // Clicked far from the start, so a copy from the cursor on would show.
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 4, box->height() / 2));
@@ -100,7 +103,7 @@ private slots:
         QFETCH(int, modifiers);
         QFETCH(QString, text);
         Session s;
-        NotationBox* box = s.box(name);
+        app::NotationBox* box = s.box(name);
         box->setFocus(Qt::OtherFocusReason);
         box->setCursorPosition(3);
         QTest::keyClick(box, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
@@ -123,7 +126,7 @@ private slots:
     {
         QFETCH(QString, gesture);
         Session s;
-        NotationBox* box = s.box(QStringLiteral("Text3"));
+        app::NotationBox* box = s.box(QStringLiteral("Text3"));
         box->clear(); // as while the picker runs
         box->setFocus(Qt::OtherFocusReason);
         if (gesture == QLatin1String("click"))
@@ -140,7 +143,7 @@ private slots:
     void dragSelectsPartWithoutCopying()
     {
         Session s;
-        NotationBox* box = s.box(QStringLiteral("Text3"));
+        app::NotationBox* box = s.box(QStringLiteral("Text3"));
         const int y = box->height() / 2;
         QTest::mousePress(box, Qt::LeftButton, {}, QPoint(4, y));
         QTest::mouseMove(box, QPoint(box->width() / 2, y));
@@ -153,7 +156,7 @@ private slots:
     void doubleClickInAReadOnlyBoxTakesTheWholeText()
     {
         Session s;
-        NotationBox* box = s.box(QStringLiteral("Text5"));
+        app::NotationBox* box = s.box(QStringLiteral("Text5"));
         // What a window system delivers: press, release, double-click, release.
         const QPoint at(6, box->height() / 2);
         QTest::mouseClick(box, Qt::LeftButton, {}, at);
@@ -166,7 +169,7 @@ private slots:
     void ctrlCCopiesOnlyASelection()
     {
         Session s;
-        NotationBox* kml = s.box(QStringLiteral("Text6"));
+        app::NotationBox* kml = s.box(QStringLiteral("Text6"));
         kml->setFocus(Qt::OtherFocusReason);
         kml->setSelection(2, 4);
         QTest::keyClick(kml, Qt::Key_C, Qt::ControlModifier);
@@ -176,7 +179,7 @@ private slots:
     void clickIntoTheKmlBoxKeepsTheClipboardForAPaste()
     {
         Session s;
-        NotationBox* kml = s.box(QStringLiteral("Text6"));
+        app::NotationBox* kml = s.box(QStringLiteral("Text6"));
         QVERIFY(!kml->hasFocus());
         QTest::mouseClick(kml, Qt::LeftButton, {}, QPoint(kml->width() / 2, kml->height() / 2));
         QVERIFY(kml->hasFocus());
@@ -203,22 +206,22 @@ private slots:
     void assistiveTechnologyCanCopy()
     {
         Session s;
-        NotationBox* box = s.box(QStringLiteral("Text7"));
+        app::NotationBox* box = s.box(QStringLiteral("Text7"));
         QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(box);
-        QVERIFY(
-            iface->actionInterface()->actionNames().contains(NotationBoxAccessible::copyAction()));
+        QVERIFY(iface->actionInterface()->actionNames().contains(
+            app::NotationBoxAccessible::copyAction()));
 
         // Qt sends no accessibility events without a live bridge; the x11 test
         // hears the announcement on AT-SPI.
-        iface->actionInterface()->doAction(NotationBoxAccessible::copyAction());
+        iface->actionInterface()->doAction(app::NotationBoxAccessible::copyAction());
         QCOMPARE(clipboardText(), QStringLiteral("#A281FF"));
-        QCOMPARE(iface->text(QAccessible::Description), NotationBox::confirmation());
+        QCOMPARE(iface->text(QAccessible::Description), app::NotationBox::confirmation());
     }
 
     void confirmationGoesAway()
     {
         Session s;
-        NotationBox* box = s.box(QStringLiteral("Text7"));
+        app::NotationBox* box = s.box(QStringLiteral("Text7"));
         QTest::mouseClick(box, Qt::LeftButton);
         QVERIFY(confirmed(box));
         QTRY_VERIFY(!QToolTip::isVisible());

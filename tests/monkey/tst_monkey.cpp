@@ -4,7 +4,7 @@
 //   MARIVELL_MONKEY_SEED=<seed> MARIVELL_MONKEY_EVENTS=<n> tst_monkey
 #include "../window/scrollbarpart.h"
 #include "../window/windowfixture.h"
-#include "app/paleta.h"
+#include "app/colourwindow.h"
 #include "app/qtcolour.h"
 #include "colour/notations.h"
 #include "colour/typedvalue.h"
@@ -228,7 +228,7 @@ QString brokenInvariant(const WindowFixture& f, const Monkey& monkey)
             return {}; // a refused entry stands in a box: nothing is promised
         typed[ch] = reading.value;
     }
-    const auto number = toColourNumber(c.preview->backColour());
+    const auto number = app::toColourNumber(c.preview->backColour());
     const colour::Rgb rgb = colour::channelsOf(number);
     const std::array<int, 3> channels { rgb.red, rgb.green, rgb.blue };
     for (int ch = 0; ch < 3; ++ch) {
@@ -259,11 +259,6 @@ QString brokenInvariant(const WindowFixture& f, const Monkey& monkey)
             return QStringLiteral("a notation box reads '%1' instead of '%2' for %3")
                 .arg(QString::fromStdString(shown[i]), QString::fromStdString(wanted[i]),
                     QString::number(number, 16));
-    // The master column shows where the last completed master step left the master.
-    if (f.window.prevMaster() != c.masterColumn->level())
-        return QStringLiteral("the master column shows %1, the last step ended at %2")
-            .arg(c.masterColumn->level())
-            .arg(f.window.prevMaster().value_or(-1));
     return {};
 }
 

@@ -50,7 +50,6 @@ private slots:
 
         f.tick();
         QCOMPARE(f.c().preview->backColour(), kSample);
-        QCOMPARE(f.window.picTaskColour(), kSample);
         QCOMPARE(f.c().preview->pixelAt({ 5, 30 }), kSample & RGB_MASK); // opaque: flat colour
         QCOMPARE(f.sevenBoxes(), kEmpty);
         QCOMPARE(f.channels(), (Channels { 162, 129, 255 }));

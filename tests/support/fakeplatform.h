@@ -6,8 +6,8 @@
 #include "platform/keystate.h"
 #include "platform/platform.h"
 #include "platform/pointer.h"
-#include "platform/recordingmessageboxes.h"
 #include "platform/screensampler.h"
+#include "support/recordingmessageboxes.h"
 
 #include <QHash>
 #include <QSet>

@@ -1,4 +1,4 @@
-#include "platform/recordingmessageboxes.h"
+#include "support/recordingmessageboxes.h"
 
 namespace platform {
 

@@ -1,12 +1,12 @@
 // A started window on a fake desktop, with readers for what the user sees.
 #pragma once
 
-#include "app/paleta.h"
+#include "app/colourwindow.h"
 #include "channels/channelbar.h"
 #include "channels/channelentry.h"
 #include "channels/columngauge.h"
 #include "picker/pickerbutton.h"
-#include "platform/fakeplatform.h"
+#include "support/fakeplatform.h"
 #include "transparency/previewbox.h"
 #include "transparency/transparencyslider.h"
 
@@ -15,16 +15,16 @@
 
 struct WindowFixture {
     platform::FakePlatform desktop;
-    Paleta window { desktop.platform };
+    app::ColourWindow window { desktop.platform };
 
     explicit WindowFixture(bool load = true)
     {
         window.setWindowTitle(QStringLiteral("Marivell test"));
         if (load)
-            window.formLoad();
+            window.start();
     }
 
-    const PaletaControls& c() const { return window.controls(); }
+    const app::WindowControls& c() const { return window.controls(); }
 
     channels::ChannelBar* bar(int i) const { return i < 3 ? c().channelBars[i] : c().master; }
 
@@ -46,7 +46,7 @@ struct WindowFixture {
     }
 
     // Sets the three channels as a user would see them afterwards: bars and boxes agree.
-    void setColour(int r, int g, int b) { window.updateColor(colour::colourNumberOf(r, g, b)); }
+    void setColour(int r, int g, int b) { window.showColour(colour::colourNumberOf(r, g, b)); }
 
     int warnings(const QString& text) const
     {

@@ -1,12 +1,8 @@
-#include "app/paleta.h"
+#include "app/colourwindow.h"
 #include "channels/channelbar.h"
 #include "picker/pickerbutton.h"
-#include "platform/colourdialog.h"
-#include "platform/fakeplatform.h"
-#include "platform/keytracker.h"
-#include "platform/qtpointer.h"
-#include "platform/recordingmessageboxes.h"
-#include "platform/screengrabsampler.h"
+#include "platform/realplatform.h"
+#include "support/fakeplatform.h"
 #include "transparency/previewbox.h"
 #include "transparency/transparencyslider.h"
 #include "xdotool.h"
@@ -35,21 +31,19 @@ public:
 // The window on the real desktop: real screen, pointer and keys. Boxes are
 // recorded so that a warning cannot block the test.
 struct RealWindow {
-    platform::RecordingMessageBoxes messages;
-    platform::FakeColourDialog colourDialog;
-    platform::ScreenGrabSampler screen;
-    platform::QtPointer pointer;
-    platform::KeyTracker keys;
-    platform::Platform desktop { messages, colourDialog, screen, pointer, keys };
-    Paleta window { desktop };
+    platform::RealPlatform real;
+    platform::FakePlatform fake;
+    platform::Platform desktop { fake.messages, fake.colourDialog, real.screen, real.pointer,
+        real.keys };
+    app::ColourWindow window { desktop };
 
     RealWindow()
     {
         window.setWindowTitle(QStringLiteral("Marivell x11 test"));
-        window.formLoad();
+        window.start();
     }
 
-    const PaletaControls& c() const { return window.controls(); }
+    const app::WindowControls& c() const { return window.controls(); }
     QPoint global(QWidget* w, QPoint at) const { return w->mapToGlobal(at); }
     QPoint centre(QWidget* w) const { return global(w, w->rect().center()); }
     QString rgbText() const { return c().rgb->text(); }
@@ -124,7 +118,7 @@ private slots:
         QVERIFY(xdotool::run({ "keyup", key }));
         QCOMPARE(w.rgbText(), rgbOf(kPatchColour));
         QCOMPARE(w.c().channelBars[1]->value(), 122);
-        QVERIFY(w.messages.shown.isEmpty());
+        QVERIFY(w.fake.messages.shown.isEmpty());
     }
 
     void aSecondClickStopsWithTheLastSample()
@@ -138,7 +132,7 @@ private slots:
         // Back on the eyedropper, the ticks sample its own picture.
         const QPoint eyedropper = w.centre(w.c().pickerButton);
         QVERIFY(xdotool::moveTo(eyedropper));
-        const auto own = w.screen.pixelAt(eyedropper + QPoint(1, 1));
+        const auto own = w.real.screen.pixelAt(eyedropper + QPoint(1, 1));
         QVERIFY(own);
         QTRY_COMPARE(w.c().preview->backColour(), *own);
         QVERIFY(xdotool::run({ "click", "1" }));

@@ -1,0 +1,24 @@
+// The real desktop: the implementations the program runs with, gathered as
+// the fake desktop of the tests gathers its stand-ins. Build it once a
+// QApplication exists.
+#pragma once
+
+#include "platform/colourdialog.h"
+#include "platform/keytracker.h"
+#include "platform/platform.h"
+#include "platform/qtmessageboxes.h"
+#include "platform/qtpointer.h"
+#include "platform/screengrabsampler.h"
+
+namespace platform {
+
+struct RealPlatform {
+    QtMessageBoxes messages;
+    QtColourDialog colourDialog;
+    ScreenGrabSampler screen;
+    QtPointer pointer;
+    KeyTracker keys;
+    Platform platform { messages, colourDialog, screen, pointer, keys };
+};
+
+} // namespace platform
