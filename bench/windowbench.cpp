@@ -29,7 +29,7 @@ struct Desktop {
     platform::RealPlatform real;
     platform::FakePlatform fake;
     platform::Platform platform { fake.messages, fake.colourDialog, real.screen, real.pointer,
-        real.keys };
+        real.keys, real.desktopPick, real.platform.screenReading };
 };
 
 struct Figures {

@@ -1,5 +1,7 @@
 // The screen colour picker: while it runs, the screen pixel beside the pointer
 // is shown ten times a second; S or a second click makes it the current colour.
+// Where the desktop does not let programs read the screen (Wayland), the
+// desktop picks instead, with its own overlay, and its answer ends the picker.
 #pragma once
 
 #include <QObject>
@@ -10,6 +12,7 @@
 class QWidget;
 namespace platform {
 struct Platform;
+struct DesktopPickAnswer;
 }
 
 namespace picker {
@@ -23,9 +26,10 @@ public:
 
     // parent also owns the notice shown when the screen cannot be read.
     ScreenPicker(platform::Platform& platform, PickerWindow& window, QWidget* parent);
+    ~ScreenPicker() override;
 
-    // The picker runs exactly while its timer does.
-    bool active() const { return m_timer.isActive(); }
+    // The picker runs while its timer does, or while the desktop picks.
+    bool active() const { return m_timer.isActive() || m_desktopPicking; }
 
     // The timer alone, without the start or stop steps (start-up switches it off).
     void setTimerEnabled(bool enabled);
@@ -41,6 +45,8 @@ public slots:
 private:
     void start();
     void stop();
+    void desktopAnswered(const platform::DesktopPickAnswer& answer);
+    void stopUnreadable();
     std::optional<QRgb> sampleBesidePointer();
 
     platform::Platform& m_platform;
@@ -50,6 +56,8 @@ private:
     // The last pixel read: a failed read shows it again.
     std::optional<QRgb> m_lastSample;
     bool m_sampledSinceStart = false;
+    // A pick asked of the desktop and not answered yet.
+    bool m_desktopPicking = false;
 };
 
 } // namespace picker

@@ -8,6 +8,8 @@ class ColourDialog;
 class ScreenSampler;
 class Pointer;
 class KeyState;
+class DesktopColourPick;
+enum class ScreenReading;
 
 struct Platform {
     MessageBoxes& messages;
@@ -15,6 +17,9 @@ struct Platform {
     ScreenSampler& screen;
     Pointer& pointer;
     KeyState& keys;
+    DesktopColourPick& desktopPick;
+    // How the picker reads the screen, decided once at start-up.
+    ScreenReading screenReading;
 };
 
 } // namespace platform

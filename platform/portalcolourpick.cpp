@@ -2,6 +2,7 @@
 
 #include "platform/portalanswer.h"
 
+#include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -33,9 +34,10 @@ QString parentWindowOf(QWidget* window)
 
 namespace platform {
 
-PortalColourPick::PortalColourPick(const QDBusConnection& bus, QObject* parent)
-    : QObject(parent)
-    , m_bus(bus)
+PortalColourPick::PortalColourPick() = default;
+
+PortalColourPick::PortalColourPick(const QDBusConnection& bus)
+    : m_bus(std::make_unique<QDBusConnection>(bus))
 {
 }
 
@@ -44,13 +46,20 @@ PortalColourPick::~PortalColourPick()
     abandon();
 }
 
+QDBusConnection& PortalColourPick::bus()
+{
+    if (!m_bus)
+        m_bus = std::make_unique<QDBusConnection>(QDBusConnection::sessionBus());
+    return *m_bus;
+}
+
 void PortalColourPick::begin(QWidget* window, Done done)
 {
     abandon();
     ++m_pick;
     m_done = std::move(done);
     m_parentWindow = parentWindowOf(window);
-    if (!m_bus.isConnected()) {
+    if (!bus().isConnected()) {
         finishLater(DesktopPickAnswer::unavailable());
         return;
     }
@@ -65,7 +74,7 @@ void PortalColourPick::abandon()
     // call on the same connection, it reaches the portal after the call even
     // when the reply to the call has not come back yet.
     if (!m_request.isEmpty())
-        m_bus.send(QDBusMessage::createMethodCall(kService, m_request, kRequest, "Close"));
+        bus().send(QDBusMessage::createMethodCall(kService, m_request, kRequest, "Close"));
     dropRequest();
     m_done = nullptr;
     ++m_pick;
@@ -89,7 +98,7 @@ void PortalColourPick::checkVersion()
     auto get = QDBusMessage::createMethodCall(
         kService, kPath, QStringLiteral("org.freedesktop.DBus.Properties"), "Get");
     get << kScreenshot << QStringLiteral("version");
-    whenAnswered(new QDBusPendingCallWatcher(m_bus.asyncCall(get), this),
+    whenAnswered(new QDBusPendingCallWatcher(bus().asyncCall(get), this),
         [this](QDBusPendingCallWatcher& call) {
             const QDBusPendingReply<QDBusVariant> reply = call;
             if (reply.isError() || reply.value().variant().toUInt() < kFirstVersionWithPickColor)
@@ -105,10 +114,10 @@ void PortalColourPick::callPickColor()
     // the request path the token implies before calling.
     const QString token
         = QStringLiteral("marivell%1_%2").arg(m_pick).arg(QRandomGenerator::global()->generate());
-    followRequest(portalRequestPath(m_bus.baseService(), token));
+    followRequest(portalRequestPath(bus().baseService(), token));
     auto call = QDBusMessage::createMethodCall(kService, kPath, kScreenshot, "PickColor");
     call << m_parentWindow << QVariantMap { { QStringLiteral("handle_token"), token } };
-    whenAnswered(new QDBusPendingCallWatcher(m_bus.asyncCall(call), this),
+    whenAnswered(new QDBusPendingCallWatcher(bus().asyncCall(call), this),
         [this](QDBusPendingCallWatcher& pending) {
             const QDBusPendingReply<QDBusObjectPath> reply = pending;
             if (reply.isError()) {
@@ -125,7 +134,7 @@ void PortalColourPick::followRequest(const QString& path)
 {
     dropRequest();
     m_request = path;
-    m_bus.connect(kService, m_request, kRequest, QStringLiteral("Response"), this,
+    bus().connect(kService, m_request, kRequest, QStringLiteral("Response"), this,
         SLOT(responded(QDBusMessage)));
 }
 
@@ -133,7 +142,7 @@ void PortalColourPick::dropRequest()
 {
     if (m_request.isEmpty())
         return;
-    m_bus.disconnect(kService, m_request, kRequest, QStringLiteral("Response"), this,
+    bus().disconnect(kService, m_request, kRequest, QStringLiteral("Response"), this,
         SLOT(responded(QDBusMessage)));
     m_request.clear();
 }

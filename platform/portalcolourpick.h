@@ -2,10 +2,11 @@
 
 #include "platform/desktopcolourpick.h"
 
-#include <QDBusConnection>
 #include <QObject>
 #include <QString>
+#include <memory>
 
+class QDBusConnection;
 class QDBusMessage;
 class QDBusPendingCallWatcher;
 
@@ -18,7 +19,9 @@ namespace platform {
 class PortalColourPick final : public QObject, public DesktopColourPick {
     Q_OBJECT
 public:
-    explicit PortalColourPick(const QDBusConnection& bus, QObject* parent = nullptr);
+    // On the session bus, connected at the first pick.
+    PortalColourPick();
+    explicit PortalColourPick(const QDBusConnection& bus);
     ~PortalColourPick() override;
 
     void begin(QWidget* window, Done done) override;
@@ -38,7 +41,9 @@ private:
     void whenAnswered(
         QDBusPendingCallWatcher* watcher, std::function<void(QDBusPendingCallWatcher&)> then);
 
-    QDBusConnection m_bus;
+    QDBusConnection& bus();
+
+    std::unique_ptr<QDBusConnection> m_bus;
     Done m_done;
     QString m_parentWindow;
     // The request object whose Response is awaited; empty while none is.

@@ -6,9 +6,11 @@
 #include "platform/colourdialog.h"
 #include "platform/keytracker.h"
 #include "platform/platform.h"
+#include "platform/portalcolourpick.h"
 #include "platform/qtmessageboxes.h"
 #include "platform/qtpointer.h"
 #include "platform/screengrabsampler.h"
+#include "platform/session.h"
 
 namespace platform {
 
@@ -18,7 +20,9 @@ struct RealPlatform {
     ScreenGrabSampler screen;
     QtPointer pointer;
     KeyTracker keys;
-    Platform platform { messages, colourDialog, screen, pointer, keys };
+    PortalColourPick desktopPick;
+    Platform platform { messages, colourDialog, screen, pointer, keys, desktopPick,
+        currentScreenReading() };
 };
 
 } // namespace platform

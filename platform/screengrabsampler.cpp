@@ -3,26 +3,12 @@
 #include "platform/devicepointer.h"
 #include "platform/screenareas.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
 #include <algorithm>
 
 namespace platform {
-
-bool ScreenGrabSampler::screenReadable()
-{
-    const QString platform = QGuiApplication::platformName();
-    if (platform == QLatin1String("wayland") || platform == QLatin1String("offscreen")
-        || platform == QLatin1String("minimal"))
-        return false;
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        if (screen->name().startsWith(QLatin1String("XWAYLAND")))
-            return false;
-    }
-    return true;
-}
 
 std::optional<QRgb> ScreenGrabSampler::pixelAt(QPoint global)
 {
@@ -42,8 +28,6 @@ std::optional<QRgb> ScreenGrabSampler::pixelBesidePointer(const Pointer& pointer
 
 std::optional<QRgb> ScreenGrabSampler::devicePixel(QPoint device)
 {
-    if (!screenReadable())
-        return std::nullopt;
     const auto plan = planGrab(device, screenAreas());
     QScreen* screen = plan ? screenAt(plan->screen) : nullptr;
     if (!screen)

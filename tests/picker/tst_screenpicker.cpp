@@ -6,6 +6,8 @@
 #include <QTest>
 #include <QWidget>
 
+Q_DECLARE_METATYPE(platform::ScreenReading)
+
 namespace {
 
 QString hex(QRgb c)
@@ -79,6 +81,14 @@ struct Rig {
                 desktop.screen.unreadable = true;
             else if (e == "screen works")
                 desktop.screen.unreadable = false;
+            else if (e == "desktop picks")
+                desktop.desktopPick.answer(platform::DesktopPickAnswer::picked(kBesideThere));
+            else if (e == "desktop cancels")
+                desktop.desktopPick.answer(platform::DesktopPickAnswer::cancelled());
+            else if (e == "desktop fails")
+                desktop.desktopPick.answer(platform::DesktopPickAnswer::failed());
+            else if (e == "no portal")
+                desktop.desktopPick.answer(platform::DesktopPickAnswer::unavailable());
             else
                 QFAIL(qPrintable("unknown event " + e));
         }
@@ -190,6 +200,65 @@ private slots:
         box.close();
         rig.picker.tick();
         QCOMPARE(rig.window.log, stop("#0a141e"));
+    }
+
+    // On a desktop that does not let programs read the screen, the desktop
+    // picks: its answer ends the picker, and nothing is sampled meanwhile.
+    void desktopPickTable_data()
+    {
+        QTest::addColumn<platform::ScreenReading>("reading");
+        QTest::addColumn<QStringList>("events");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<bool>("active");
+        QTest::addColumn<int>("notices");
+        QTest::addColumn<int>("abandoned");
+
+        const auto portal = platform::ScreenReading::Portal;
+        QTest::newRow("a start asks the desktop; ticks and S do nothing")
+            << portal << QStringList { "click", "tick", "S down", "tick" } << kStart << true << 0
+            << 0;
+        QTest::newRow("the desktop's colour is shown, then committed by the stop")
+            << portal << QStringList { "click", "desktop picks" }
+            << kStart + "sample #c80064" + stop("#c80064") << false << 0 << 0;
+        QTest::newRow("a cancel gives the colour back")
+            << portal << QStringList { "click", "desktop cancels" } << kStart + stop("#a281ff")
+            << false << 0 << 0;
+        QTest::newRow("a failure gives the colour back")
+            << portal << QStringList { "click", "desktop fails" } << kStart + stop("#a281ff")
+            << false << 0 << 0;
+        QTest::newRow("no portal: the colour back and one notice")
+            << portal << QStringList { "click", "no portal" } << kStart + stop("#a281ff") << false
+            << 1 << 0;
+        QTest::newRow("a second click stops; a late answer is ignored")
+            << portal << QStringList { "click", "click", "desktop picks" }
+            << kStart + stop("#a281ff") << false << 0 << 1;
+        QTest::newRow("a pick after a cancelled one")
+            << portal << QStringList { "click", "desktop cancels", "click", "desktop picks" }
+            << kStart + stop("#a281ff") + kStart + "sample #c80064" + stop("#c80064") << false << 0
+            << 0;
+        QTest::newRow("nothing to read: the colour back and one notice")
+            << platform::ScreenReading::None << QStringList { "click", "tick" }
+            << kStart + stop("#a281ff") << false << 1 << 0;
+    }
+
+    void desktopPickTable()
+    {
+        QFETCH(platform::ScreenReading, reading);
+        QFETCH(QStringList, events);
+        QFETCH(QStringList, steps);
+        QFETCH(bool, active);
+        QFETCH(int, notices);
+        QFETCH(int, abandoned);
+        Rig rig;
+        rig.desktop.platform.screenReading = reading;
+        rig.run(events);
+        QCOMPARE(rig.window.log, steps);
+        QCOMPARE(rig.picker.active(), active);
+        QCOMPARE(rig.desktop.messages.shown.size(), notices);
+        for (const auto& shown : rig.desktop.messages.shown)
+            QCOMPARE(shown.text, picker::ScreenPicker::unreadableNotice());
+        QCOMPARE(rig.desktop.desktopPick.abandoned, abandoned);
+        QCOMPARE(rig.desktop.screen.reads, 0);
     }
 
     void theTimerTicksTenTimesASecond()

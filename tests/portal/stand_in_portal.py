@@ -41,8 +41,6 @@ def colour_value(kind, colour):
         return dbus.Struct([dbus.Int32(int(c * 255)) for c in colour], signature="iii")
     if kind == "out-of-range":
         colour = (colour[0], 1.5, colour[2])
-    if kind == "nan":
-        colour = (float("nan"), colour[1], colour[2])
     return dbus.Struct([dbus.Double(c) for c in colour], signature="ddd")
 
 
@@ -54,7 +52,6 @@ ANSWERS = {
     "no-colour": 0,
     "wrong-type": 0,
     "out-of-range": 0,
-    "nan": 0,
     "bad-signature": 0,  # the Response signal carries the code alone
     "error": None,  # PickColor itself returns a D-Bus error
 }

@@ -1,17 +1,20 @@
 // A desktop for tests: boxes are recorded, the colour dialog, the screen, the
-// pointer and the keys answer what the test put there.
+// pointer, the keys and the desktop's colour pick answer what the test put there.
 #pragma once
 
 #include "platform/colourdialog.h"
+#include "platform/desktopcolourpick.h"
 #include "platform/keystate.h"
 #include "platform/platform.h"
 #include "platform/pointer.h"
 #include "platform/screensampler.h"
+#include "platform/session.h"
 #include "support/recordingmessageboxes.h"
 
 #include <QHash>
 #include <QSet>
 #include <functional>
+#include <utility>
 
 namespace platform {
 
@@ -57,13 +60,46 @@ public:
     QSet<int> down;
 };
 
+// Holds the pending pick until the test answers it, or hands the pick on to
+// another implementation (the real portal client on a test's own bus).
+class FakeDesktopPick final : public DesktopColourPick {
+public:
+    void begin(QWidget* window, Done done) override
+    {
+        ++begun;
+        if (forwardTo)
+            forwardTo->begin(window, std::move(done));
+        else
+            pending = std::move(done);
+    }
+    void abandon() override
+    {
+        ++abandoned;
+        if (forwardTo)
+            forwardTo->abandon();
+        pending = nullptr;
+    }
+    // The desktop's answer to the pending pick, if there is one.
+    void answer(DesktopPickAnswer a)
+    {
+        if (const Done done = std::exchange(pending, nullptr))
+            done(a);
+    }
+    Done pending;
+    int begun = 0;
+    int abandoned = 0;
+    DesktopColourPick* forwardTo = nullptr;
+};
+
 struct FakePlatform {
     RecordingMessageBoxes messages;
     FakeColourDialog colourDialog;
     FakeScreen screen;
     FakePointer pointer;
     FakeKeys keys;
-    Platform platform { messages, colourDialog, screen, pointer, keys };
+    FakeDesktopPick desktopPick;
+    Platform platform { messages, colourDialog, screen, pointer, keys, desktopPick,
+        ScreenReading::X11Grab };
 };
 
 } // namespace platform

@@ -1,6 +1,7 @@
 #include "platform/devicepointer.h"
 #include "platform/qtpointer.h"
 #include "platform/screengrabsampler.h"
+#include "platform/session.h"
 #include "xdotool.h"
 
 #include <QImage>
@@ -62,7 +63,7 @@ private slots:
             ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble()
             : 1.0;
         QCOMPARE(QGuiApplication::primaryScreen()->devicePixelRatio(), wanted);
-        QVERIFY(platform::ScreenGrabSampler::screenReadable());
+        QCOMPARE(platform::currentScreenReading(), platform::ScreenReading::X11Grab);
         m_stripes.show();
         QVERIFY(QTest::qWaitForWindowExposed(&m_stripes));
         // Painted and on the screen: the grab sees the stripes.

@@ -34,7 +34,7 @@ struct RealWindow {
     platform::RealPlatform real;
     platform::FakePlatform fake;
     platform::Platform desktop { fake.messages, fake.colourDialog, real.screen, real.pointer,
-        real.keys };
+        real.keys, real.desktopPick, real.platform.screenReading };
     app::ColourWindow window { desktop };
 
     RealWindow()
