@@ -1,4 +1,5 @@
 #include "app/colourwindow.h"
+#include "platform/displaycheck.h"
 #include "platform/realplatform.h"
 
 #include <QApplication>
@@ -22,6 +23,8 @@ QIcon programIcon()
 
 int main(int argc, char* argv[])
 {
+    if (!platform::prepareDisplay(argc, argv))
+        return 1;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("marivell"));
     QApplication::setApplicationVersion(QStringLiteral(MARIVELL_VERSION));
