@@ -77,10 +77,14 @@ def wait_for(what, probe, timeout=PATIENCE, pump=None):
 
 class Session:
     """marivell on the X server of DISPLAY (see tests/x11/with-x11), with
-    accessibility switched on."""
+    accessibility switched on. platform=None leaves Qt's platform to the
+    program, as a user's start does; env changes its environment (None
+    unsets a variable)."""
 
-    def __init__(self, program):
+    def __init__(self, program, platform="xcb", env=None):
         self.program = program
+        self.platform = platform
+        self.extra_env = env or {}
         self.app = None
         self.runtime = tempfile.TemporaryDirectory(prefix="marivell-a11y-")
         self.log_path = os.path.join(self.runtime.name, "marivell.log")
@@ -93,10 +97,17 @@ class Session:
         os.chmod(self.runtime.name, 0o700)
         env = dict(os.environ)
         env.update(
-            QT_QPA_PLATFORM="xcb",
             QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
             XDG_RUNTIME_DIR=self.runtime.name,
         )
+        env.pop("QT_QPA_PLATFORM", None)
+        if self.platform:
+            env["QT_QPA_PLATFORM"] = self.platform
+        for name, value in self.extra_env.items():
+            if value is None:
+                env.pop(name, None)
+            else:
+                env[name] = value
         self.log = open(self.log_path, "w")
         self.app = subprocess.Popen([self.program], env=env, stdout=self.log, stderr=self.log)
         return self
