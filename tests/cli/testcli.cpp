@@ -74,9 +74,9 @@ void TestCli::convert_data()
                             << QByteArray() << 0;
     QTest::newRow("alpha") << QStringList { "--alpha", "128", "255,0,0" } << QByteArray()
                            << QByteArray(kRed).replace("ff0000ff", "800000ff") << QByteArray() << 0;
-    QTest::newRow("alpha=") << QStringList { "--alpha=007", "255,0,0" } << QByteArray()
-                            << QByteArray(kRed).replace("ff0000ff", "070000ff") << QByteArray()
-                            << 0;
+    QTest::newRow("alpha= with leading zeros")
+        << QStringList { "--alpha=000000007", "255,0,0" } << QByteArray()
+        << QByteArray(kRed).replace("ff0000ff", "070000ff") << QByteArray() << 0;
     QTest::newRow("kml") << QStringList { "--kml", "--alpha", "0", "#FFFFFF", "&H5C7AA2&" }
                          << QByteArray()
                          << QByteArray("<color>00ffffff</color>\n<color>005c7aa2</color>\n")
@@ -138,7 +138,7 @@ void TestCli::usageErrors_data()
     QTest::newRow("alpha missing")
         << QStringList { "255", "--alpha" } << QByteArray("--alpha needs a value 0..255");
     QTest::newRow("alpha above 255") << QStringList { "--alpha",
-        "256" } << QByteArray("bad --alpha value '256' (a whole number 0..255 is expected)");
+        "0256" } << QByteArray("bad --alpha value '0256' (a whole number 0..255 is expected)");
     QTest::newRow("alpha not a number")
         << QStringList { "--alpha=0x10" }
         << QByteArray("bad --alpha value '0x10' (a whole number 0..255 is expected)");
