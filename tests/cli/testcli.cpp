@@ -95,9 +95,10 @@ void TestCli::convert_data()
     QTest::newRow("long text shortened to 60 characters")
         << QStringList { QString(61, QChar(0xE9)) } << QByteArray() << QByteArray()
         << notColour("'" + QString(60, QChar(0xE9)).toUtf8() + "'...") << 1;
-    QTest::newRow("control characters escaped")
-        << QStringList { QStringLiteral("a\x1b[2Jb") } << QByteArray() << QByteArray()
-        << notColour("'a\\x1b[2Jb'") << 1;
+    // Bidirectional overrides and isolates would reverse the rest of the line.
+    QTest::newRow("control and bidirectional characters escaped")
+        << QStringList { QStringLiteral("a\x1b[2Jb\u202Ec\u2066d") } << QByteArray() << QByteArray()
+        << notColour("'a\\x1b[2Jb\\xe2\\x80\\xaec\\xe2\\x81\\xa6d'") << 1;
 
     QTest::newRow("stdin") << QStringList()
                            << QByteArray("6060706\r\n\n  \t\n255,0,0\nnope\r\n#A27A5C")
