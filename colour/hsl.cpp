@@ -1,4 +1,4 @@
-#include "colour/notations.h"
+#include "colour/notationwriter.h"
 
 #include <algorithm>
 #include <array>
@@ -142,9 +142,9 @@ long long roundShown(double x)
     return x < 0 ? -whole : whole;
 }
 
-Hsl hslOf(Rgb rgb)
+Hsl hslOf(ColourNumber c)
 {
-    rgb = channelsOf(colourNumberOf(rgb));
+    const Rgb rgb = channelsOf(c);
     const int mn = std::min(std::min(rgb.red, rgb.green), rgb.blue);
     const int mx = std::max(std::max(rgb.red, rgb.green), rgb.blue);
     const SaturationLightness sl = saturationLightnessOf(mn, mx);

@@ -35,12 +35,6 @@ namespace {
         return v < 0 ? 0 : (v > 255 ? 255 : v);
     }
 
-    // Channels outside 0..255 count as clamped into it, as colourNumberOf does.
-    Rgb inRange(Rgb rgb)
-    {
-        return channelsOf(colourNumberOf(rgb));
-    }
-
     char* writeByte(char* out, int v)
     {
         const SmallNumber& n = kSmallNumbers[static_cast<unsigned>(v) & 0xFFu];
@@ -134,30 +128,30 @@ char* writeLongVb(char* out, ColourNumber c)
     return writeUnsigned(out, static_cast<unsigned>(c) & 0xFFFFFFu);
 }
 
-char* writeRgb(char* out, Rgb rgb)
+char* writeRgb(char* out, ColourNumber c)
 {
-    rgb = inRange(rgb);
+    const Rgb rgb = channelsOf(c);
     return writeThree(out, rgb.red, rgb.green, rgb.blue);
 }
 
-char* writeHtml(char* out, Rgb rgb)
+char* writeHtml(char* out, ColourNumber c)
 {
-    rgb = inRange(rgb);
+    const Rgb rgb = channelsOf(c);
     *out++ = '#';
     out = writeHex2(out, rgb.red, kUpperHex);
     out = writeHex2(out, rgb.green, kUpperHex);
     return writeHex2(out, rgb.blue, kUpperHex);
 }
 
-char* writeCmy(char* out, Rgb rgb)
+char* writeCmy(char* out, ColourNumber c)
 {
-    rgb = inRange(rgb);
+    const Rgb rgb = channelsOf(c);
     return writeThree(out, 255 - rgb.red, 255 - rgb.green, 255 - rgb.blue);
 }
 
-char* writeCmyk(char* out, Rgb rgb)
+char* writeCmyk(char* out, ColourNumber colour)
 {
-    rgb = inRange(rgb);
+    const Rgb rgb = channelsOf(colour);
     const int c = 255 - rgb.red;
     const int m = 255 - rgb.green;
     const int y = 255 - rgb.blue;
@@ -171,15 +165,15 @@ char* writeCmyk(char* out, Rgb rgb)
     return writeByte(out, k);
 }
 
-char* writeHsl(char* out, Rgb rgb)
+char* writeHsl(char* out, ColourNumber c)
 {
-    const Hsl hsl = hslOf(rgb);
+    const Hsl hsl = hslOf(c);
     return writeThree(out, hsl.hue, hsl.saturation, hsl.lightness);
 }
 
-char* writeKmlColour(char* out, Rgb rgb)
+static char* writeKmlColour(char* out, ColourNumber c)
 {
-    rgb = inRange(rgb);
+    const Rgb rgb = channelsOf(c);
     out = writeHex2(out, rgb.blue, kLowerHex);
     out = writeHex2(out, rgb.green, kLowerHex);
     return writeHex2(out, rgb.red, kLowerHex);
@@ -190,9 +184,9 @@ char* writeKmlAlpha(char* out, int transparency)
     return writeHex2(out, clampByte(transparency), kLowerHex);
 }
 
-char* writeKml(char* out, Rgb rgb, int transparency)
+char* writeKml(char* out, ColourNumber c, int transparency)
 {
-    return writeKmlColour(writeKmlAlpha(out, transparency), rgb);
+    return writeKmlColour(writeKmlAlpha(out, transparency), c);
 }
 
 } // namespace colour

@@ -30,8 +30,7 @@ void checkColourText(std::string_view text)
         const std::string_view hexaVb(
             out, std::size_t(colour::writeHexaVb(out, result.colour) - out));
         FUZZ_CHECK(ColourReader::read(hexaVb) == result);
-        const std::string_view html(
-            out, std::size_t(colour::writeHtml(out, colour::channelsOf(result.colour)) - out));
+        const std::string_view html(out, std::size_t(colour::writeHtml(out, result.colour) - out));
         FUZZ_CHECK(ColourReader::read(html) == result);
     } else {
         checkQuoted(cli::quotedExcerpt(text));

@@ -1,5 +1,6 @@
 // The HSL text: whole numbers shown with the 15-digit rule, on every colour.
 #include "colour/notations.h"
+#include "colour/notationwriter.h"
 
 #include <QtTest>
 
@@ -121,7 +122,7 @@ void TestHsl::halfway()
     QFETCH(int, green);
     QFETCH(int, blue);
     QFETCH(QString, hsl);
-    QCOMPARE(QString::fromStdString(hslText({ red, green, blue })), hsl);
+    QCOMPARE(QString::fromStdString(notationsOf(colourNumberOf(red, green, blue), 255).hsl), hsl);
 }
 
 // Every colour against two references: exact fractions where they settle the
@@ -161,7 +162,7 @@ void TestHsl::everyColour()
                     }
                 }
                 const Hsl expected { hue, saturation, lightness };
-                const Hsl actual = hslOf({ red, green, blue });
+                const Hsl actual = hslOf(colourNumberOf(red, green, blue));
                 if (actual != expected) {
                     QFAIL(qPrintable(
                         QStringLiteral("colour 0x%1: HSL %2, %3, %4, expected %5, %6, %7")
