@@ -13,6 +13,8 @@
 namespace colour {
 
 // Room enough for any single notation ("255, 255, 255, 255" is the longest).
+// A writer needs this much room at out: it may scribble past the end of a
+// short text, though never past this length.
 inline constexpr std::size_t kMaxNotationLength = 18;
 
 char* writeHexaVb(char* out, ColourNumber c);
