@@ -31,30 +31,29 @@ void Converter::writeCaptions()
 void Converter::write(colour::ColourNumber c)
 {
     using namespace colour;
-    const Rgb rgb = channelsOf(c);
     char* p = m_out->reserve(kMaxRow);
     if (m_kml) {
         constexpr std::string_view open = "<color>";
         constexpr std::string_view close = "</color>\n";
         p = std::copy(open.begin(), open.end(), p);
-        p = writeKml(p, rgb, m_alpha);
+        p = writeKml(p, c, m_alpha);
         p = std::copy(close.begin(), close.end(), p);
     } else {
-        p = writeRgb(p, rgb);
+        p = writeRgb(p, c);
         *p++ = '\t';
         p = writeHexaVb(p, c);
         *p++ = '\t';
         p = writeLongVb(p, c);
         *p++ = '\t';
-        p = writeHtml(p, rgb);
+        p = writeHtml(p, c);
         *p++ = '\t';
-        p = writeCmy(p, rgb);
+        p = writeCmy(p, c);
         *p++ = '\t';
-        p = writeCmyk(p, rgb);
+        p = writeCmyk(p, c);
         *p++ = '\t';
-        p = writeHsl(p, rgb);
+        p = writeHsl(p, c);
         *p++ = '\t';
-        p = writeKml(p, rgb, m_alpha);
+        p = writeKml(p, c, m_alpha);
         *p++ = '\n';
     }
     m_out->commit(p);

@@ -11,8 +11,9 @@ inline constexpr std::size_t kExcerptCharacters = 60;
 inline constexpr std::size_t kExcerptBytes = kExcerptCharacters * 4 + 1;
 
 // 'TEXT' in single quotes: at most 60 characters, then "..." when the text
-// goes on (beyond head, or `longer`). Control characters and bytes that are
-// not UTF-8 are written as \xHH, so no input can drive the terminal.
+// goes on (beyond head, or `longer`). Control characters, bidirectional
+// controls and bytes that are not UTF-8 are written as \xHH, a byte at a
+// time, so no input can drive the terminal.
 std::string quotedExcerpt(std::string_view head, bool longer = false);
 
 } // namespace cli

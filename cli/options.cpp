@@ -2,6 +2,8 @@
 
 #include "cli/excerpt.h"
 
+#include <charconv>
+
 namespace cli {
 
 namespace {
@@ -44,19 +46,15 @@ Examples:
         return arg.size() >= 2 && arg[0] == '-' && !(arg[1] >= '0' && arg[1] <= '9');
     }
 
+    // Leading zeros are fine, as in the colour forms: 0255 is 255.
     bool readAlpha(std::string_view text, int& alpha)
     {
-        if (text.empty() || text.size() > 3)
+        unsigned value = 0;
+        const char* const end = text.data() + text.size();
+        const auto [stop, error] = std::from_chars(text.data(), end, value);
+        if (error != std::errc() || stop != end || value > 255)
             return false;
-        int value = 0;
-        for (const char c : text) {
-            if (c < '0' || c > '9')
-                return false;
-            value = value * 10 + (c - '0');
-        }
-        if (value > 255)
-            return false;
-        alpha = value;
+        alpha = static_cast<int>(value);
         return true;
     }
 

@@ -19,7 +19,6 @@ public:
     // Writes out what is buffered. After a failed write everything later is
     // dropped; error() tells the errno of the first failure (0: none).
     bool flush();
-    bool pending() const { return m_size != 0; }
     int error() const { return m_error; }
 
 private:

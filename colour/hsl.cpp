@@ -1,13 +1,10 @@
-#include "colour/notations.h"
+#include "colour/notationwriter.h"
 
 #include <algorithm>
-#include <array>
 #include <cmath>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
-#include <memory>
 
 // The shown HSL numbers depend on the exact double result of every step.
 #ifdef __FAST_MATH__
@@ -39,88 +36,6 @@ namespace {
         return whole;
     }
 
-    struct SaturationLightness {
-        std::uint8_t saturation = 0;
-        std::uint8_t lightness = 0;
-    };
-
-    // Saturation and lightness depend only on the smallest and largest channel:
-    // worked out once for every pair, which spares two divisions per colour.
-    SaturationLightness saturationLightnessOf(int mn, int mx)
-    {
-        using Table = std::array<SaturationLightness, 256 * 256>;
-        static const std::unique_ptr<const Table> table = [] {
-            auto t = std::make_unique<Table>();
-            for (int low = 0; low < 256; ++low) {
-                for (int high = low; high < 256; ++high) {
-                    const double lightness = (low + high) / 2.0;
-                    double saturation = 0;
-                    if (low != high) {
-                        saturation = low + high <= 255
-                            ? double(high - low) / double(high + low)
-                            : double(high - low) / double(510 - high - low);
-                    }
-                    (*t)[low << 8 | high] = { std::uint8_t(roundShown(saturation * 240)),
-                        std::uint8_t(roundShown(lightness * 240 / 255)) };
-                }
-            }
-            return t;
-        }();
-        return (*table)[mn << 8 | mx];
-    }
-
-    // The hue in degrees, worked out on chromaticities rather than on the
-    // channels: near a half, the shown value depends on the rounding of exactly
-    // these divisions.
-    double hueDegrees(Rgb rgb)
-    {
-        const double sum = rgb.red + rgb.green + rgb.blue;
-        const double r = rgb.red / sum;
-        const double g = rgb.green / sum;
-        const double b = rgb.blue / sum;
-        const double nmax = std::max({ r, g, b });
-        const double nmin = std::min({ r, g, b });
-        const double d = nmax - nmin;
-        double h = 0;
-        if (r == nmax)
-            h = (g - b) / d;
-        if (g == nmax)
-            h = 2 + (b - r) / d;
-        if (b == nmax)
-            h = 4 + (r - g) / d;
-        double hue = 60 * h;
-        if (hue < 0)
-            hue += 360;
-        return hue;
-    }
-
-    long long roundShownHue(Rgb rgb)
-    {
-        return roundShown(hueDegrees(rgb) * 240 / 360);
-    }
-
-    // Exactly, the shown hue is 40 * turn / span (turn and span whole numbers).
-    // Unless that is a half, it lies at least 1 / (2 * span) >= 1/510 from the
-    // nearest half, far beyond the error of the doubles, so whole-number
-    // arithmetic rounds it the same way and spares four divisions.
-    int hueShown(Rgb rgb, int mn, int mx)
-    {
-        const int span = mx - mn;
-        int turn = 0;
-        if (rgb.red == mx)
-            turn = rgb.green - rgb.blue;
-        if (rgb.green == mx)
-            turn = 2 * span + rgb.blue - rgb.red;
-        if (rgb.blue == mx)
-            turn = 4 * span + rgb.red - rgb.green;
-        if (turn < 0)
-            turn += 6 * span;
-        const int twice = 80 * turn; // twice the shown hue, times span
-        if (twice % span == 0 && twice / span % 2 == 1)
-            return static_cast<int>(roundShownHue(rgb));
-        return (twice + span) / (2 * span);
-    }
-
 } // namespace
 
 long long roundShown(double x)
@@ -128,27 +43,54 @@ long long roundShown(double x)
     if (std::isnan(x))
         return 0;
     const double magnitude = std::fabs(x);
-    const double floor = std::floor(magnitude);
-    const double fraction = magnitude - floor; // exact for doubles
-    long long whole = 0;
-    // Away from a half, 15 digits cannot move the value across it and the
-    // plain comparison decides; close to a half only the decimal form can.
-    if (!(magnitude < 9e18))
-        whole = std::numeric_limits<long long>::max();
-    else if (magnitude < 1e5 && std::fabs(fraction - 0.5) > 1e-9)
-        whole = static_cast<long long>(floor) + (fraction > 0.5 ? 1 : 0);
-    else
-        whole = roundShownSlow(magnitude);
+    long long whole = std::numeric_limits<long long>::max();
+    if (magnitude < 9e18) {
+        whole = static_cast<long long>(magnitude);
+        const double fraction = magnitude - static_cast<double>(whole); // exact
+        // Away from a half, 15 digits cannot move the value across it and the
+        // plain comparison decides; close to a half only the decimal form can.
+        if (magnitude < 1e5 && std::fabs(fraction - 0.5) > 1e-9)
+            whole += fraction > 0.5 ? 1 : 0;
+        else
+            whole = roundShownSlow(magnitude);
+    }
     return x < 0 ? -whole : whole;
 }
 
-Hsl hslOf(Rgb rgb)
+Hsl hslOf(ColourNumber c)
 {
-    rgb = channelsOf(colourNumberOf(rgb));
-    const int mn = std::min(std::min(rgb.red, rgb.green), rgb.blue);
-    const int mx = std::max(std::max(rgb.red, rgb.green), rgb.blue);
-    const SaturationLightness sl = saturationLightnessOf(mn, mx);
-    return { mn == mx ? 0 : hueShown(rgb, mn, mx), sl.saturation, sl.lightness };
+    const Rgb rgb = channelsOf(c);
+    const int mn = std::min({ rgb.red, rgb.green, rgb.blue });
+    const int mx = std::max({ rgb.red, rgb.green, rgb.blue });
+    const double lightness = (mn + mx) / 2.0;
+    double saturation = 0;
+    double hue = 0;
+    if (mn != mx) {
+        saturation = lightness / 255 <= 0.5 ? double(mx - mn) / (mx + mn)
+                                            : double(mx - mn) / (510 - mx - mn);
+        // The hue is worked out on chromaticities rather than on the channels:
+        // near a half, the shown value depends on the rounding of exactly these
+        // divisions. Where two channels share the maximum, the later test wins.
+        const double sum = rgb.red + rgb.green + rgb.blue;
+        const double r = rgb.red / sum;
+        const double g = rgb.green / sum;
+        const double b = rgb.blue / sum;
+        const double nmax = std::max({ r, g, b });
+        const double d = nmax - std::min({ r, g, b });
+        double h = 0;
+        if (r == nmax)
+            h = (g - b) / d;
+        if (g == nmax)
+            h = 2 + (b - r) / d;
+        if (b == nmax)
+            h = 4 + (r - g) / d;
+        hue = 60 * h;
+        if (hue < 0)
+            hue += 360;
+    }
+    return { static_cast<int>(roundShown(hue * 240 / 360)),
+        static_cast<int>(roundShown(saturation * 240)),
+        static_cast<int>(roundShown(lightness * 240 / 255)) };
 }
 
 } // namespace colour

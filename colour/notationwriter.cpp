@@ -1,19 +1,24 @@
 #include "colour/notationwriter.h"
 
+#include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstdint>
 
 namespace colour {
 
 namespace {
 
+    constexpr char kUpperHex[] = "0123456789ABCDEF";
+    constexpr char kLowerHex[] = "0123456789abcdef";
+
     struct SmallNumber {
         char digits[3] = {};
         unsigned char length = 0;
     };
 
-    constexpr std::array<SmallNumber, 256> makeSmallNumbers()
-    {
+    // The decimal forms of 0..255, which make up most of what the converter writes.
+    constexpr std::array<SmallNumber, 256> kSmallNumbers = [] {
         std::array<SmallNumber, 256> table {};
         for (int v = 0; v < 256; ++v) {
             SmallNumber& n = table[v];
@@ -24,175 +29,100 @@ namespace {
             n.digits[n.length++] = static_cast<char>('0' + v % 10);
         }
         return table;
+    }();
+
+    // A number of 0..255 in decimal: all three bytes of its table entry are
+    // copied, and the end steps past only its digits.
+    char* writeSmall(char* out, int n)
+    {
+        const SmallNumber& small = kSmallNumbers[static_cast<unsigned>(n) & 0xFF];
+        std::copy_n(small.digits, 3, out);
+        return out + small.length;
     }
 
-    constexpr std::array<SmallNumber, 256> kSmallNumbers = makeSmallNumbers();
-    constexpr char kUpperHex[] = "0123456789ABCDEF";
-    constexpr char kLowerHex[] = "0123456789abcdef";
-
-    int clampByte(int v)
+    // Numbers of 0..255 in decimal, joined by ", ".
+    template <typename... Rest> char* writeList(char* out, int first, Rest... rest)
     {
-        return v < 0 ? 0 : (v > 255 ? 255 : v);
+        out = writeSmall(out, first);
+        ((out = writeSmall(std::copy_n(", ", 2, out), rest)), ...);
+        return out;
     }
 
-    // Channels outside 0..255 count as clamped into it, as colourNumberOf does.
-    Rgb inRange(Rgb rgb)
+    // At least `width` hexadecimal digits, more where the value needs them.
+    char* writeHex(char* out, std::uint32_t v, int width, const char* digits)
     {
-        return channelsOf(colourNumberOf(rgb));
-    }
-
-    char* writeByte(char* out, int v)
-    {
-        const SmallNumber& n = kSmallNumbers[static_cast<unsigned>(v) & 0xFFu];
-        out[0] = n.digits[0];
-        out[1] = n.digits[1];
-        out[2] = n.digits[2];
-        return out + n.length;
-    }
-
-    constexpr std::array<char, 200> makeDigitPairs()
-    {
-        std::array<char, 200> pairs {};
-        for (int v = 0; v < 100; ++v) {
-            pairs[2 * v] = static_cast<char>('0' + v / 10);
-            pairs[2 * v + 1] = static_cast<char>('0' + v % 10);
-        }
-        return pairs;
-    }
-
-    constexpr std::array<char, 200> kDigitPairs = makeDigitPairs();
-
-    int decimalLength(std::uint32_t v)
-    {
-        int length = 1;
-        for (std::uint32_t limit = 10; length < 10 && v >= limit; limit *= 10)
+        int length = width;
+        while (length < 8 && v >> 4 * length != 0)
             ++length;
-        return length;
+        for (int shift = 4 * (length - 1); shift >= 0; shift -= 4)
+            *out++ = digits[v >> shift & 0xF];
+        return out;
     }
 
-    char* writeUnsigned(char* out, std::uint32_t v)
+    std::uint32_t low24(ColourNumber c)
     {
-        char* const end = out + decimalLength(v);
-        char* p = end;
-        while (v >= 100) {
-            const std::uint32_t pair = v % 100;
-            v /= 100;
-            p -= 2;
-            p[0] = kDigitPairs[2 * pair];
-            p[1] = kDigitPairs[2 * pair + 1];
-        }
-        if (v >= 10) {
-            p[-2] = kDigitPairs[2 * v];
-            p[-1] = kDigitPairs[2 * v + 1];
-        } else {
-            p[-1] = static_cast<char>('0' + v);
-        }
-        return end;
-    }
-
-    char* writeSeparator(char* out)
-    {
-        out[0] = ',';
-        out[1] = ' ';
-        return out + 2;
-    }
-
-    char* writeThree(char* out, int a, int b, int c)
-    {
-        out = writeByte(out, a);
-        out = writeSeparator(out);
-        out = writeByte(out, b);
-        out = writeSeparator(out);
-        return writeByte(out, c);
-    }
-
-    char* writeHex2(char* out, int v, const char* digits)
-    {
-        out[0] = digits[(v >> 4) & 0xF];
-        out[1] = digits[v & 0xF];
-        return out + 2;
+        return static_cast<std::uint32_t>(c) & 0xFFFFFF;
     }
 
 } // namespace
 
 char* writeHexaVb(char* out, ColourNumber c)
 {
-    const auto v = static_cast<unsigned>(c) & 0xFFFFFFu;
-    int shift = 20;
-    while (shift > 0 && (v >> shift) == 0)
-        shift -= 4;
-    *out++ = '&';
-    *out++ = 'H';
-    for (; shift >= 0; shift -= 4)
-        *out++ = kUpperHex[(v >> shift) & 0xF];
+    out = writeHex(std::copy_n("&H", 2, out), low24(c), 1, kUpperHex);
     *out++ = '&';
     return out;
 }
 
 char* writeLongVb(char* out, ColourNumber c)
 {
-    return writeUnsigned(out, static_cast<unsigned>(c) & 0xFFFFFFu);
+    return std::to_chars(out, out + 8, low24(c)).ptr;
 }
 
-char* writeRgb(char* out, Rgb rgb)
+char* writeRgb(char* out, ColourNumber c)
 {
-    rgb = inRange(rgb);
-    return writeThree(out, rgb.red, rgb.green, rgb.blue);
+    const Rgb rgb = channelsOf(c);
+    return writeList(out, rgb.red, rgb.green, rgb.blue);
 }
 
-char* writeHtml(char* out, Rgb rgb)
+char* writeHtml(char* out, ColourNumber c)
 {
-    rgb = inRange(rgb);
+    const Rgb rgb = channelsOf(c);
     *out++ = '#';
-    out = writeHex2(out, rgb.red, kUpperHex);
-    out = writeHex2(out, rgb.green, kUpperHex);
-    return writeHex2(out, rgb.blue, kUpperHex);
+    return writeHex(out, std::uint32_t(rgb.red << 16 | rgb.green << 8 | rgb.blue), 6, kUpperHex);
 }
 
-char* writeCmy(char* out, Rgb rgb)
+char* writeCmy(char* out, ColourNumber c)
 {
-    rgb = inRange(rgb);
-    return writeThree(out, 255 - rgb.red, 255 - rgb.green, 255 - rgb.blue);
+    const Rgb rgb = channelsOf(c);
+    return writeList(out, 255 - rgb.red, 255 - rgb.green, 255 - rgb.blue);
 }
 
-char* writeCmyk(char* out, Rgb rgb)
+char* writeCmyk(char* out, ColourNumber c)
 {
-    rgb = inRange(rgb);
-    const int c = 255 - rgb.red;
-    const int m = 255 - rgb.green;
-    const int y = 255 - rgb.blue;
-    int k = c;
-    if (m < k)
-        k = m;
-    if (y < k)
-        k = y;
-    out = writeThree(out, c - k, m - k, y - k);
-    out = writeSeparator(out);
-    return writeByte(out, k);
+    const Rgb rgb = channelsOf(c);
+    const int cyan = 255 - rgb.red;
+    const int magenta = 255 - rgb.green;
+    const int yellow = 255 - rgb.blue;
+    const int k = std::min({ cyan, magenta, yellow });
+    return writeList(out, cyan - k, magenta - k, yellow - k, k);
 }
 
-char* writeHsl(char* out, Rgb rgb)
+char* writeHsl(char* out, ColourNumber c)
 {
-    const Hsl hsl = hslOf(rgb);
-    return writeThree(out, hsl.hue, hsl.saturation, hsl.lightness);
-}
-
-char* writeKmlColour(char* out, Rgb rgb)
-{
-    rgb = inRange(rgb);
-    out = writeHex2(out, rgb.blue, kLowerHex);
-    out = writeHex2(out, rgb.green, kLowerHex);
-    return writeHex2(out, rgb.red, kLowerHex);
+    const Hsl hsl = hslOf(c);
+    return writeList(out, hsl.hue, hsl.saturation, hsl.lightness);
 }
 
 char* writeKmlAlpha(char* out, int transparency)
 {
-    return writeHex2(out, clampByte(transparency), kLowerHex);
+    return writeHex(out, std::uint32_t(std::clamp(transparency, 0, 255)), 2, kLowerHex);
 }
 
-char* writeKml(char* out, Rgb rgb, int transparency)
+char* writeKml(char* out, ColourNumber c, int transparency)
 {
-    return writeKmlColour(writeKmlAlpha(out, transparency), rgb);
+    // The colour number's own byte order is KML's: blue, green, red.
+    const auto alpha = std::uint32_t(std::clamp(transparency, 0, 255));
+    return writeHex(out, alpha << 24 | low24(c), 8, kLowerHex);
 }
 
 } // namespace colour

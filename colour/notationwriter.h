@@ -1,9 +1,9 @@
 // The notation texts written straight into a caller's buffer.
 //
-// The string functions of notations.h are built on these, so a fast caller
-// (the command-line converter) and the window get the very same texts.
-// Each writer puts its text at out, without a terminator, and returns the
-// end of what it wrote.
+// notationsOf is built on these, so a fast caller (the command-line
+// converter) and the window get the very same texts. Each writer puts its
+// text at out, without a terminator, and returns the end of what it wrote;
+// only the low 24 bits of the colour number are looked at.
 #pragma once
 
 #include "colour/notations.h"
@@ -13,18 +13,30 @@
 namespace colour {
 
 // Room enough for any single notation ("255, 255, 255, 255" is the longest).
+// A writer needs this much room at out: it may scribble past the end of a
+// short text, though never past this length.
 inline constexpr std::size_t kMaxNotationLength = 18;
 
 char* writeHexaVb(char* out, ColourNumber c);
 char* writeLongVb(char* out, ColourNumber c);
-char* writeRgb(char* out, Rgb rgb);
-char* writeHtml(char* out, Rgb rgb);
-char* writeCmy(char* out, Rgb rgb);
-char* writeCmyk(char* out, Rgb rgb);
-char* writeHsl(char* out, Rgb rgb);
-char* writeKmlColour(char* out, Rgb rgb);
+char* writeRgb(char* out, ColourNumber c);
+char* writeHtml(char* out, ColourNumber c);
+char* writeCmy(char* out, ColourNumber c);
+char* writeCmyk(char* out, ColourNumber c);
+char* writeHsl(char* out, ColourNumber c);
 // A transparency outside 0..255 is clamped into it, so the alpha is always two digits.
 char* writeKmlAlpha(char* out, int transparency);
-char* writeKml(char* out, Rgb rgb, int transparency);
+// Alpha, blue, green, red: always eight digits.
+char* writeKml(char* out, ColourNumber c, int transparency);
+
+// The three whole numbers of the HSL text.
+struct Hsl {
+    int hue = 0;
+    int saturation = 0;
+    int lightness = 0;
+
+    friend constexpr bool operator==(const Hsl&, const Hsl&) = default;
+};
+Hsl hslOf(ColourNumber c);
 
 } // namespace colour

@@ -49,12 +49,4 @@ std::size_t utf8CharLength(std::string_view text)
     return length;
 }
 
-std::size_t utf8Advance(std::string_view text, std::size_t count)
-{
-    std::size_t offset = 0;
-    for (std::size_t n = 0; n < count && offset < text.size(); ++n)
-        offset += utf8CharLength(text.substr(offset));
-    return offset;
-}
-
 } // namespace colour

@@ -12,8 +12,4 @@ namespace colour {
 // text must not be empty.
 std::size_t utf8CharLength(std::string_view text);
 
-// Byte offset just after the first `count` characters, or text.size() when
-// the text holds fewer.
-std::size_t utf8Advance(std::string_view text, std::size_t count);
-
 } // namespace colour

@@ -29,10 +29,10 @@ public:
         Seen seen { line.number, line.result, {} };
         if (line.result.kind == ColourReader::Kind::Colour) {
             char out[8 * colour::kMaxNotationLength];
-            const colour::Rgb rgb = colour::channelsOf(line.result.colour);
-            char* p = colour::writeRgb(out, rgb);
-            p = colour::writeCmyk(p, rgb);
-            p = colour::writeHsl(p, rgb);
+            const colour::ColourNumber c = line.result.colour;
+            char* p = colour::writeRgb(out, c);
+            p = colour::writeCmyk(p, c);
+            p = colour::writeHsl(p, c);
             FUZZ_CHECK(p - out <= 3 * std::ptrdiff_t(colour::kMaxNotationLength));
         } else {
             seen.message = cli::quotedExcerpt(head, line.longer);

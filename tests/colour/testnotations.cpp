@@ -32,10 +32,6 @@ class TestNotations : public QObject {
 private slots:
     void allTexts_data();
     void allTexts();
-    void hexaVbWithoutLeadingZeros_data();
-    void hexaVbWithoutLeadingZeros();
-    void kmlAlpha_data();
-    void kmlAlpha();
     void textsReadBack();
 };
 
@@ -61,9 +57,10 @@ void TestNotations::allTexts_data()
             "ff5a78a0" });
     row(255, 0, 0, 128,
         { "&HFF&", "255", "#FF0000", "0, 255, 255", "0, 255, 255, 0", "0, 240, 120", "800000ff" });
-    row(0, 0, 0, 0,
+    // A KML colour stays eight digits whatever transparency the caller passes.
+    row(0, 0, 0, -1,
         { "&H0&", "0", "#000000", "255, 255, 255", "0, 0, 0, 255", "0, 0, 0", "00000000" });
-    row(255, 255, 255, 255,
+    row(255, 255, 255, 256,
         { "&HFFFFFF&", "16777215", "#FFFFFF", "0, 0, 0", "0, 0, 0, 0", "0, 0, 240", "ffffffff" });
     row(10, 0, 255, 64,
         { "&HFF000A&", "16711690", "#0A00FF", "245, 255, 0", "245, 255, 0, 0", "162, 240, 120",
@@ -109,67 +106,12 @@ void TestNotations::allTexts()
     QCOMPARE(actual, texts);
 }
 
-void TestNotations::hexaVbWithoutLeadingZeros_data()
-{
-    QTest::addColumn<int>("colour");
-    QTest::addColumn<QString>("hexaVb");
-    QTest::addColumn<QString>("longVb");
-
-    QTest::newRow("zero") << 0 << "&H0&"
-                          << "0";
-    QTest::newRow("one digit") << 0xF << "&HF&"
-                               << "15";
-    QTest::newRow("two digits") << 0x10 << "&H10&"
-                                << "16";
-    QTest::newRow("five digits") << 0xFFFFF << "&HFFFFF&"
-                                 << "1048575";
-    QTest::newRow("six digits") << 0x100000 << "&H100000&"
-                                << "1048576";
-    QTest::newRow("largest") << 0xFFFFFF << "&HFFFFFF&"
-                             << "16777215";
-}
-
-void TestNotations::hexaVbWithoutLeadingZeros()
-{
-    QFETCH(int, colour);
-    QFETCH(QString, hexaVb);
-    QFETCH(QString, longVb);
-    QCOMPARE(q(hexaVbText(colour)), hexaVb);
-    QCOMPARE(q(longVbText(colour)), longVb);
-}
-
-void TestNotations::kmlAlpha_data()
-{
-    QTest::addColumn<int>("transparency");
-    QTest::addColumn<QString>("alpha");
-
-    QTest::newRow("0") << 0 << "00";
-    QTest::newRow("15 keeps its leading zero") << 15 << "0f";
-    QTest::newRow("16") << 16 << "10";
-    QTest::newRow("255") << 255 << "ff";
-    // A KML colour must stay eight digits whatever the caller passes.
-    QTest::newRow("above 255 clamps") << 256 << "ff";
-    QTest::newRow("negative clamps") << -1 << "00";
-}
-
-void TestNotations::kmlAlpha()
-{
-    QFETCH(int, transparency);
-    QFETCH(QString, alpha);
-    QCOMPARE(q(kmlAlphaText(transparency)), alpha);
-    QCOMPARE(q(kmlText({ 162, 122, 92 }, transparency)), alpha + "5c7aa2");
-}
-
 // Hexa VB, Long VB, HTML and KML texts lead back to their colour: every
 // number up to 0x10000 (where the texts change length) and a prime stride beyond.
 void TestNotations::textsReadBack()
 {
     using Writer = char* (*)(char*, ColourNumber);
-    const Writer writers[] = {
-        [](char* out, ColourNumber c) { return writeHexaVb(out, c); },
-        [](char* out, ColourNumber c) { return writeLongVb(out, c); },
-        [](char* out, ColourNumber c) { return writeHtml(out, channelsOf(c)); },
-    };
+    const Writer writers[] = { writeHexaVb, writeLongVb, writeHtml };
     char text[kMaxNotationLength];
     for (ColourNumber c = 0; c <= kMaxColourNumber; c += c < 0x10000 ? 1 : 13) {
         for (const Writer write : writers) {
@@ -182,7 +124,7 @@ void TestNotations::textsReadBack()
                             hexColour(back.colour))));
             }
         }
-        const char* end = writeKml(text, channelsOf(c), 0x5a);
+        const char* end = writeKml(text, c, 0x5a);
         // Blue, green, red: the colour number's own digit order.
         ColourNumber back = 0;
         for (const char* p = text + 2; p < end; ++p)
