@@ -255,14 +255,17 @@ void ColourWindow::setColourFromOutside(QRgb colour)
 {
     // The refresh builds its intermediate colours from the channel boxes. A
     // box can disagree with its bar: a refused typed value ("300") stays in
-    // it, and while the picker runs the lock refuses bar changes but leaves
-    // the bars moved. Such a box would pull the bars off the new colour and
-    // leave the notations contradicting them, so every box first shows where
-    // its bar stands.
-    for (int ch = 0; ch < 3; ++ch) {
-        const int v = m_c.channelBars[ch]->value();
-        m_c.channelBoxes[ch]->setText(QString::number(v));
-        m_c.channelColumns[ch]->setLevel(v);
+    // it, and bars refused by the picker lock stay moved. Such a box would
+    // pull the bars off the new colour and leave the notations contradicting
+    // them, so every box first shows where its bar stands. While the picker
+    // runs the lock refuses every bar anyway: boxes and columns keep what
+    // they showed, and a bar value the lock refused must not appear in them.
+    if (!pickerActive()) {
+        for (int ch = 0; ch < 3; ++ch) {
+            const int v = m_c.channelBars[ch]->value();
+            m_c.channelBoxes[ch]->setText(QString::number(v));
+            m_c.channelColumns[ch]->setLevel(v);
+        }
     }
     showColour(toColourNumber(colour));
 }

@@ -2,6 +2,7 @@
 #include "windowfixture.h"
 
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTest>
 
 using Channels = QList<int>;
@@ -122,25 +123,38 @@ private slots:
         QVERIFY(f.desktop.messages.shown.isEmpty());
     }
 
-    void pickWhileRunningWarnsOncePerMovedBar_data()
+    void colourFromOutsideWhileRunningWarnsOncePerMovedBar_data()
     {
         QTest::addColumn<QRgb>("sample");
+        QTest::addColumn<bool>("refusedArrowFirst"); // a click on green's lower arrow, refused
+        QTest::addColumn<bool>("byDialog"); // the colour dialog instead of a right-click pick
         QTest::addColumn<int>("warnings");
-        QTest::newRow("same colour") << qRgb(162, 129, 255) << 0;
-        QTest::newRow("red differs") << qRgb(0, 129, 255) << 1;
-        QTest::newRow("red and blue differ") << qRgb(0, 129, 7) << 2;
-        QTest::newRow("all differ") << qRgb(1, 2, 3) << 3;
+        QTest::newRow("same colour") << qRgb(162, 129, 255) << false << false << 0;
+        QTest::newRow("red differs") << qRgb(0, 129, 255) << false << false << 1;
+        QTest::newRow("red and blue differ") << qRgb(0, 129, 7) << false << false << 2;
+        QTest::newRow("all differ") << qRgb(1, 2, 3) << false << false << 3;
+        QTest::newRow("pick after a refused arrow") << qRgb(1, 2, 3) << true << false << 1 + 3;
+        QTest::newRow("dialog after a refused arrow") << qRgb(1, 2, 3) << true << true << 1 + 3;
     }
 
-    void pickWhileRunningWarnsOncePerMovedBar()
+    void colourFromOutsideWhileRunningWarnsOncePerMovedBar()
     {
         QFETCH(QRgb, sample);
+        QFETCH(bool, refusedArrowFirst);
+        QFETCH(bool, byDialog);
         QFETCH(int, warnings);
         PickerFixture f;
         f.screenShows(sample);
         f.click();
         f.tick(); // opaque preview: the whole swatch shows the sample
-        QTest::mouseClick(f.c().preview, Qt::RightButton, {}, { 20, 20 });
+        if (refusedArrowFirst)
+            f.bar(1)->triggerAction(QAbstractSlider::SliderSingleStepAdd); // 139, refused
+        if (byDialog) {
+            f.desktop.colourDialog.answer = QColor(sample);
+            f.c().chooseColour->click();
+        } else {
+            QTest::mouseClick(f.c().preview, Qt::RightButton, {}, { 20, 20 });
+        }
         QCOMPARE(f.warnings(kLocked), warnings);
         QCOMPARE(f.desktop.messages.shown.size(), warnings);
         QVERIFY(f.window.pickerActive());
@@ -151,6 +165,7 @@ private slots:
         QCOMPARE(f.channels(), (Channels { c.red(), c.green(), c.blue() }));
         QCOMPARE(f.boxes(), (QStringList { "162", "129", "255" }));
         QCOMPARE(f.c().channelColumns[0]->level(), 162);
+        QCOMPARE(f.c().channelColumns[1]->level(), 129);
     }
 
     void doubleClickTogglesOnce()
