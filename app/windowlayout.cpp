@@ -59,19 +59,19 @@ namespace {
     const ColumnRow kColumns[] = {
         { "Label5(1)", "Red level", "Slider1", "Red", 750,
             { QRect(600, 570, 465, 675), 600, 465, QRect(600, 495, 465, 165), QColor(255, 255, 255),
-                600, QRect(600, 1140, 465, 165), QColor(255, 0, 0), kWindowColour },
+                600, QRect(600, 1140, 465, 165), QColor(255, 0, 0) },
             160 },
         { "Label6(1)", "Green level", "Slider2", "Green", 1305,
             { QRect(1155, 585, 465, 675), 1155, 465, QRect(1155, 495, 465, 165), std::nullopt, 1155,
-                QRect(1155, 1125, 465, 165), QColor(0, 192, 0), kWindowColour },
+                QRect(1155, 1125, 465, 165), QColor(0, 192, 0) },
             120 },
         { "Label7(1)", "Blue level", "Slider3", "Blue", 1875,
             { QRect(1725, 570, 465, 675), 1740, 465, QRect(1725, 495, 465, 165), std::nullopt, 1725,
-                QRect(1725, 1140, 465, 165), QColor(0, 0, 255), kWindowColour },
+                QRect(1725, 1140, 465, 165), QColor(0, 0, 255) },
             90 },
         { "Label7(2)", "Master level", "Slider4", "Master", 2475,
             { QRect(2325, 570, 465, 675), 2310, 465, QRect(2325, 495, 465, 165), std::nullopt, 2325,
-                QRect(2325, 1140, 465, 165), QColor(0, 0, 0), kWindowColour },
+                QRect(2325, 1140, 465, 165), QColor(0, 0, 0) },
             113 },
     };
 

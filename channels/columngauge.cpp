@@ -55,7 +55,9 @@ void ColumnGauge::paintLabels(QPainter& painter) const
 {
     QPen border(palette().color(QPalette::WindowText), 0);
     painter.setPen(border);
-    painter.setBrush(m_design.windowColour);
+    // Drawn like a text box's background, so a dark or high-contrast theme
+    // keeps the empty part of the column readable against the liquid.
+    painter.setBrush(palette().color(QPalette::Base));
     painter.drawRect(QRectF(m_design.background).adjusted(0, 0, -kPx, -kPx));
     if (m_pieces.bodyHeight > 0) {
         painter.setBrush(m_design.liquid);

@@ -12,7 +12,7 @@ namespace channels {
 
 // The fixed pieces of a column, in twips of the window (15 twips a pixel).
 struct ColumnDesign {
-    QRect background; // label behind the body, window colour
+    QRect background; // label behind the body, in the theme's text-entry background
     int bodyLeft = 0; // the body may sit a little off its background
     int bodyWidth = 0;
     QRect rim; // top rim oval
@@ -20,7 +20,6 @@ struct ColumnDesign {
     int surfaceLeft = 0;
     QRect bottom; // bottom oval, the lowest the surface may sink
     QColor liquid;
-    QColor windowColour;
 };
 
 class ColumnGauge : public QWidget {
