@@ -1,6 +1,7 @@
 #include "app/colourwindow.h"
 
 #include "app/captionlabel.h"
+#include "app/closingkeyguard.h"
 #include "app/qtcolour.h"
 #include "app/windowlayout.h"
 #include "channels/channelbar.h"
@@ -64,6 +65,7 @@ ColourWindow::ColourWindow(platform::Platform& platform, QWidget* parent)
     , m_platform(platform)
 {
     m_c = buildWindowControls(this);
+    new ClosingKeyGuard(this);
     m_picker = new picker::ScreenPicker(m_platform, *this, this);
     m_picker->setTimerEnabled(true); // as designed; start-up switches it off
     connectHandlers();

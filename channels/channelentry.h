@@ -2,14 +2,11 @@
 #pragma once
 
 #include <QLineEdit>
-#include <QSet>
 
 namespace channels {
 
 // keyUp is raised on every key release in the box (digits, Backspace, arrows,
-// Shift alone) whose press the box received too. A release without its press
-// is the tail of a key that closed a modal box (Return on a warning): it is
-// not typing and must not raise the warning again.
+// Shift alone, the Tab that moved the focus here), whatever received the press.
 class ChannelEntry : public QLineEdit {
     Q_OBJECT
 public:
@@ -19,12 +16,7 @@ signals:
     void keyUp();
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
-
-private:
-    QSet<int> m_pressed;
 };
 
 } // namespace channels

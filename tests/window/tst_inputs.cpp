@@ -2,8 +2,14 @@
 #include "picker/screenpicker.h"
 #include "windowfixture.h"
 
+#include "platform/qtmessageboxes.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 using Channels = QList<int>;
 
@@ -81,14 +87,91 @@ private slots:
         QCOMPARE(f.channels()[2], 2);
     }
 
-    void releaseWithoutItsPressIsNotTyping()
+    // Tab moves the focus on its press; its release reaches the box it moved into.
+    void tabReleaseInABoxIsTyping_data()
     {
-        // Return closes the warning on its press; its release then lands in the box.
+        QTest::addColumn<QString>("text"); // left in green1 before
+        QTest::addColumn<Channels>("channels");
+        QTest::addColumn<int>("warnings");
+        QTest::newRow("re-centres the master") << "122" << Channels { 160, 120, 90 } << 0;
+        QTest::newRow("a refused 300 warns again") << "300" << Channels { 162, 122, 92 } << 1;
+    }
+
+    void tabReleaseInABoxIsTyping()
+    {
+        QFETCH(QString, text);
+        QFETCH(Channels, channels);
+        QFETCH(int, warnings);
         WindowFixture f;
-        auto* box = f.c().channelBoxes[0];
-        box->setText(QStringLiteral("abc"));
-        QTest::keyRelease(box, Qt::Key_Return);
-        QVERIFY(f.desktop.messages.shown.isEmpty());
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        f.setColour(160, 120, 90);
+        f.c().master->setValue(140); // 162, 122, 92
+        f.c().channelBoxes[1]->setText(text);
+        auto* red = f.c().channelBoxes[0];
+        red->setFocus(Qt::OtherFocusReason);
+        QTest::keyPress(red, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), f.c().channelBoxes[1]);
+        QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(f.warnings(kIllegal), warnings);
+        QCOMPARE(f.c().master->value(), warnings ? 140 : 128);
+        QCOMPARE(f.channels(), channels);
+    }
+
+    // With real message boxes: the key whose press closes the warning is
+    // released in the box that raised it. That release must not raise the
+    // warning again, or the key could never leave it; the next one does.
+    void keyThatClosedTheWarningIsReleasedInTheBox_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("clicksInTheBox"); // pressed and released on its OK button
+        QTest::addColumn<bool>("releasedHere"); // or in another program, after a switch
+        QTest::newRow("Return") << int(Qt::Key_Return) << false << true;
+        QTest::newRow("Enter") << int(Qt::Key_Enter) << false << true;
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << false << true;
+        QTest::newRow("Return released elsewhere") << int(Qt::Key_Return) << false << false;
+        QTest::newRow("Space clicks OK") << int(Qt::Key_Space) << true << false;
+    }
+
+    void keyThatClosedTheWarningIsReleasedInTheBox()
+    {
+        QFETCH(int, key);
+        QFETCH(bool, clicksInTheBox);
+        QFETCH(bool, releasedHere);
+        platform::FakePlatform fake;
+        platform::QtMessageBoxes boxes;
+        platform::Platform desktop { boxes, fake.colourDialog, fake.screen, fake.pointer, fake.keys,
+            fake.desktopPick, fake.platform.screenReading };
+        app::ColourWindow window(desktop);
+        window.start();
+        QStringList shown;
+        QPointer<QMessageBox> last;
+        QTimer user; // pressing the key on every box that opens
+        connect(&user, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            if (box == last) { // the key did not close it
+                shown << QStringLiteral("still open");
+                box->done(0);
+                return;
+            }
+            last = box;
+            shown << box->text();
+            if (clicksInTheBox)
+                QTest::keyClick(box->button(QMessageBox::Ok), Qt::Key(key));
+            else
+                QTest::keyPress(box, Qt::Key(key));
+        });
+        user.start(10);
+        auto* red = window.controls().channelBoxes[0];
+        enter(red, QStringLiteral("300"));
+        QCOMPARE(shown, QStringList { kIllegal });
+        if (releasedHere)
+            QTest::keyRelease(red, Qt::Key(key));
+        QCOMPARE(shown, QStringList { kIllegal });
+        QTest::keyPress(red, Qt::Key(key));
+        QTest::keyRelease(red, Qt::Key(key));
+        QCOMPARE(shown, (QStringList { kIllegal, kIllegal }));
     }
 
     void pasteWithTheMasterAwayRecentresIt()
