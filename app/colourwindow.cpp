@@ -276,22 +276,33 @@ void ColourWindow::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
-    // The window manager moves the window while the button is held; where it
-    // refuses, the window follows the pointer itself until the release.
-    if (!windowHandle() || !windowHandle()->startSystemMove())
-        m_manualDragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
+    // The window manager's move is asked for only once the pointer moves
+    // with the button held. Asked for at the press, it arrives after the
+    // release of a quick click or tap (both reach us together), and a window
+    // manager may then run the move with the button up.
+    m_dragGrip = event->globalPosition().toPoint() - frameGeometry().topLeft();
+    m_followingPointer = false;
 }
 
 void ColourWindow::mouseMoveEvent(QMouseEvent* event)
 {
-    if (m_manualDragOffset && (event->buttons() & Qt::LeftButton))
-        move(event->globalPosition().toPoint() - *m_manualDragOffset);
+    if (!m_dragGrip || !(event->buttons() & Qt::LeftButton))
+        return;
+    // The window manager moves the window from here on, by the pointer's
+    // travel from here; where it refuses, the window follows the pointer
+    // itself until the release.
+    if (!m_followingPointer && windowHandle() && windowHandle()->startSystemMove()) {
+        m_dragGrip.reset();
+        return;
+    }
+    m_followingPointer = true;
+    move(event->globalPosition().toPoint() - *m_dragGrip);
 }
 
 void ColourWindow::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
-        m_manualDragOffset.reset();
+        m_dragGrip.reset();
 }
 
 void ColourWindow::showPickerRunning(bool running)

@@ -71,7 +71,10 @@ private:
     // until the first one, and then counted as 0.
     std::optional<int> m_prevMaster;
     picker::ScreenPicker* m_picker = nullptr;
-    std::optional<QPoint> m_manualDragOffset;
+    // Where the pointer holds the window's frame, from a left press on the
+    // background until the window manager takes the move over or the release.
+    std::optional<QPoint> m_dragGrip;
+    bool m_followingPointer = false; // the window manager refused its move
 };
 
 } // namespace app
