@@ -13,11 +13,6 @@ PreviewBox::PreviewBox(const QImage& photograph, QWidget* parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::TabFocus);
-    QFont font;
-    font.setFamilies({ QStringLiteral("Calibri"), QStringLiteral("Carlito") });
-    font.setPointSizeF(9);
-    font.setBold(true);
-    setFont(font);
 }
 
 QString PreviewBox::caption()

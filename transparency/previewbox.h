@@ -15,7 +15,7 @@ public:
     void setBackColour(QRgb colour);
     QRgb backColour() const { return m_backColour; }
 
-    // Redraws the preview: photograph, caption, then the colour at the opacity.
+    // Redraws the preview: photograph, caption (in the box's font), then the colour at the opacity.
     void showTransparency(QRgb colour, int opacity);
 
     // The pixel as drawn at a point of the box (caption and blend included).
