@@ -1,21 +1,20 @@
 #include "app/colourwindow.h"
+#include "data/programimage.h"
 #include "platform/displaycheck.h"
 #include "platform/realplatform.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QIcon>
+#include <QPixmap>
 
 namespace {
 
 QIcon programIcon()
 {
     QIcon icon;
-    for (int size : { 16, 22, 24, 32, 48, 64, 128, 256 }) {
-        const QString file = QStringLiteral(":/marivell/icon-%1.png").arg(size);
-        if (QFile::exists(file))
-            icon.addFile(file, QSize(size, size));
-    }
+    for (int size : { 16, 22, 24, 32, 48, 64, 128, 256 })
+        icon.addPixmap(
+            QPixmap::fromImage(data::programImage(QStringLiteral("icon-%1.png").arg(size))));
     return icon;
 }
 

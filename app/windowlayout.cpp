@@ -7,6 +7,7 @@
 #include "channels/channelentry.h"
 #include "channels/columngauge.h"
 #include "channels/twips.h"
+#include "data/programimage.h"
 #include "picker/pickerbutton.h"
 #include "transparency/previewbox.h"
 #include "transparency/transparencyslider.h"
@@ -193,7 +194,7 @@ WindowControls buildWindowControls(QWidget* window)
     buildCaptions(window);
 
     auto* photo
-        = new transparency::PreviewBox(QImage(QStringLiteral(":/marivell/photo.png")), window);
+        = new transparency::PreviewBox(data::programImage(QStringLiteral("photo.png")), window);
     c.preview = named(photo, "Label1", QStringLiteral("Preview"));
     c.preview->setGeometry(twips(645, 1560, 2220, 645));
     c.preview->setFont(designFont(kCalibri, 9, true)); // its caption
@@ -251,7 +252,8 @@ WindowControls buildWindowControls(QWidget* window)
     c.chooseColour->setFont(designFont(kArial, 9, false));
 
     c.pickerButton
-        = named(new picker::PickerButton(QPixmap(QStringLiteral(":/marivell/pipette.png")), window),
+        = named(new picker::PickerButton(
+                    QPixmap::fromImage(data::programImage(QStringLiteral("pipette.png"))), window),
             "Command1", QStringLiteral("Color picker"));
     c.pickerButton->setGeometry(twips(4080, 3720, 375, 375));
 
