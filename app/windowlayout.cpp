@@ -7,10 +7,12 @@
 #include "channels/channelentry.h"
 #include "channels/columngauge.h"
 #include "channels/twips.h"
+#include "data/programimage.h"
 #include "picker/pickerbutton.h"
 #include "transparency/previewbox.h"
 #include "transparency/transparencyslider.h"
 
+#include <QFontDatabase>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -32,10 +34,30 @@ namespace {
         return channels::pixelsFromTwips(QRect(left, top, width, height));
     }
 
-    QFont designFont(QStringList families, qreal points, bool bold)
+    // The first installed family of a design font and its stand-ins. For each
+    // listed family that is missing, Qt runs fontconfig's fallback search every
+    // time it loads the font, which costs as much as the load itself; asking for
+    // the installed family alone gives the same face without the search. With
+    // none installed the whole list goes to Qt, which substitutes as before.
+    QStringList installedFamily(const QStringList& families)
+    {
+        static const QStringList installed = [] {
+            QStringList names = QFontDatabase::families();
+            for (QString& name : names)
+                name = name.section(QLatin1String(" ["), 0, 0); // less the foundry, where several
+            return names;
+        }();
+        for (const QString& family : families) {
+            if (installed.contains(family, Qt::CaseInsensitive))
+                return { family };
+        }
+        return families;
+    }
+
+    QFont designFont(const QStringList& families, qreal points, bool bold)
     {
         QFont font;
-        font.setFamilies(families);
+        font.setFamilies(installedFamily(families));
         font.setPointSizeF(points);
         font.setBold(bold);
         return font;
@@ -45,6 +67,7 @@ namespace {
     const QStringList kSansSerif { QStringLiteral("MS Sans Serif"),
         QStringLiteral("Liberation Sans") };
     const QStringList kCourier { QStringLiteral("Courier New"), QStringLiteral("Liberation Mono") };
+    const QStringList kCalibri { QStringLiteral("Calibri"), QStringLiteral("Carlito") };
 
     struct ColumnRow {
         const char* body;
@@ -171,9 +194,10 @@ WindowControls buildWindowControls(QWidget* window)
     buildCaptions(window);
 
     auto* photo
-        = new transparency::PreviewBox(QImage(QStringLiteral(":/marivell/photo.png")), window);
+        = new transparency::PreviewBox(data::programImage(QStringLiteral("photo.png")), window);
     c.preview = named(photo, "Label1", QStringLiteral("Preview"));
     c.preview->setGeometry(twips(645, 1560, 2220, 645));
+    c.preview->setFont(designFont(kCalibri, 9, true)); // its caption
     c.preview->setBackColour(qRgb(255, 255, 255));
 
     std::array<channels::ChannelBar*, 4> bars {};
@@ -228,7 +252,8 @@ WindowControls buildWindowControls(QWidget* window)
     c.chooseColour->setFont(designFont(kArial, 9, false));
 
     c.pickerButton
-        = named(new picker::PickerButton(QPixmap(QStringLiteral(":/marivell/pipette.png")), window),
+        = named(new picker::PickerButton(
+                    QPixmap::fromImage(data::programImage(QStringLiteral("pipette.png"))), window),
             "Command1", QStringLiteral("Color picker"));
     c.pickerButton->setGeometry(twips(4080, 3720, 375, 375));
 

@@ -13,11 +13,6 @@ PreviewBox::PreviewBox(const QImage& photograph, QWidget* parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::TabFocus);
-    QFont font;
-    font.setFamilies({ QStringLiteral("Calibri"), QStringLiteral("Carlito") });
-    font.setPointSizeF(9);
-    font.setBold(true);
-    setFont(font);
 }
 
 QString PreviewBox::caption()
@@ -28,31 +23,39 @@ QString PreviewBox::caption()
 void PreviewBox::setBackColour(QRgb colour)
 {
     m_backColour = colour;
-    erase();
+    m_blend.reset();
+    m_stale = true;
     update();
-}
-
-void PreviewBox::erase()
-{
-    if (m_image.size() != size())
-        m_image = QImage(size(), QImage::Format_RGB32);
-    m_image.fill(m_backColour);
-    QPainter painter(&m_image);
-    painter.drawImage(0, 0, m_photograph);
 }
 
 void PreviewBox::showTransparency(QRgb colour, int opacity)
 {
-    erase();
-    {
-        QPainter painter(&m_image);
-        painter.setFont(font());
-        painter.setPen(QColor(255, 255, 0));
-        painter.drawText(QPoint(0, painter.fontMetrics().ascent()), caption());
-    }
-    blendFlatColour(m_image, colour, opacity);
+    m_blend = Blend { colour, opacity };
+    m_stale = true;
     describe(opacity);
     update();
+}
+
+const QImage& PreviewBox::drawing() const
+{
+    if (!m_stale && m_image.size() == size())
+        return m_image;
+    if (m_image.size() != size())
+        m_image = QImage(size(), QImage::Format_RGB32);
+    m_image.fill(m_backColour);
+    {
+        QPainter painter(&m_image);
+        painter.drawImage(0, 0, m_photograph);
+        if (m_blend) {
+            painter.setFont(font());
+            painter.setPen(QColor(255, 255, 0));
+            painter.drawText(QPoint(0, painter.fontMetrics().ascent()), caption());
+        }
+    }
+    if (m_blend)
+        blendFlatColour(m_image, m_blend->colour, m_blend->opacity);
+    m_stale = false;
+    return m_image;
 }
 
 void PreviewBox::describe(int opacity)
@@ -67,17 +70,16 @@ void PreviewBox::describe(int opacity)
 
 QRgb PreviewBox::pixelAt(QPoint point) const
 {
-    if (!m_image.rect().contains(point))
+    const QImage& image = drawing();
+    if (!image.rect().contains(point))
         return m_backColour;
-    return m_image.pixel(point) & RGB_MASK;
+    return image.pixel(point) & RGB_MASK;
 }
 
 void PreviewBox::paintEvent(QPaintEvent*)
 {
-    if (m_image.size() != size())
-        erase();
     QPainter painter(this);
-    painter.drawImage(0, 0, m_image);
+    painter.drawImage(0, 0, drawing());
 }
 
 void PreviewBox::mousePressEvent(QMouseEvent* event)

@@ -17,8 +17,9 @@ def _chunk(kind, data):
     return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
 
 
-def write_png(path, width, height, rows, mode, palette=None, transparent=None, depth=8):
-    """rows: list of bytes per row, already packed for the mode ('RGB', 'RGBA', 'P')."""
+def write_png(path, width, height, rows, mode, palette=None, transparent=None, depth=8, level=9):
+    """rows: list of bytes per row, already packed for the mode ('RGB', 'RGBA', 'P');
+    level: the zlib compression level, 0 to store the pixels as they are."""
     colour_type = {"RGB": 2, "RGBA": 6, "P": 3}[mode]
     raw = b"".join(b"\x00" + row for row in rows)
     out = [b"\x89PNG\r\n\x1a\n",
@@ -27,7 +28,7 @@ def write_png(path, width, height, rows, mode, palette=None, transparent=None, d
         out.append(_chunk(b"PLTE", b"".join(bytes(c) for c in palette)))
         if transparent is not None:
             out.append(_chunk(b"tRNS", bytes(transparent)))
-    out.append(_chunk(b"IDAT", zlib.compress(raw, 9)))
+    out.append(_chunk(b"IDAT", zlib.compress(raw, level)))
     out.append(_chunk(b"IEND", b""))
     with open(path, "wb") as f:
         f.write(b"".join(out))
