@@ -1,5 +1,4 @@
-// The notation texts of a colour, the HSL numbers of every colour, and the KML alpha step.
-#include "colour/kmlalpha.h"
+// The notation texts of a colour, and the HSL numbers of every colour.
 #include "colour/notations.h"
 #include "colour/notationwriter.h"
 
@@ -16,76 +15,71 @@ private slots:
     void texts_data();
     void texts();
     void hslOfEveryColour();
-    void kmlAlpha_data();
-    void kmlAlpha();
 };
 
 void TestNotations::texts_data()
 {
-    QTest::addColumn<int>("red");
-    QTest::addColumn<int>("green");
-    QTest::addColumn<int>("blue");
+    QTest::addColumn<QString>("rgb"); // the colour, and its RGB text
     QTest::addColumn<int>("transparency");
     // Hexa VB | Long VB | HTML | CMY | CMYK | HSL | KML; an empty text is not checked.
     QTest::addColumn<QString>("texts");
 
-    const auto row = [](int r, int g, int b, int t, const char* texts) {
-        QTest::addRow("%d,%d,%d alpha %d", r, g, b, t) << r << g << b << t << QString(texts);
+    const auto row = [](const char* rgb, int t, const char* texts) {
+        QTest::addRow("%s alpha %d", rgb, t) << QString(rgb) << t << QString(texts);
     };
-    row(162, 129, 255, 255,
+    row("162, 129, 255", 255,
         "&HFF81A2&|16744866|#A281FF|93, 126, 0|93, 126, 0, 0|170, 240, 181|ffff81a2");
-    row(162, 122, 92, 255,
+    row("162, 122, 92", 255,
         "&H5C7AA2&|6060706|#A27A5C|93, 133, 163|0, 40, 70, 93|17, 66, 120|ff5c7aa2");
-    row(160, 120, 90, 255,
+    row("160, 120, 90", 255,
         "&H5A78A0&|5929120|#A0785A|95, 135, 165|0, 40, 70, 95|17, 67, 118|ff5a78a0");
-    row(255, 0, 0, 128, "&HFF&|255|#FF0000|0, 255, 255|0, 255, 255, 0|0, 240, 120|800000ff");
+    row("255, 0, 0", 128, "&HFF&|255|#FF0000|0, 255, 255|0, 255, 255, 0|0, 240, 120|800000ff");
     // A KML colour stays eight digits whatever transparency the caller passes.
-    row(0, 0, 0, -1, "&H0&|0|#000000|255, 255, 255|0, 0, 0, 255|0, 0, 0|00000000");
-    row(255, 255, 255, 256, "&HFFFFFF&|16777215|#FFFFFF|0, 0, 0|0, 0, 0, 0|0, 0, 240|ffffffff");
-    row(10, 0, 255, 64,
+    row("0, 0, 0", -1, "&H0&|0|#000000|255, 255, 255|0, 0, 0, 255|0, 0, 0|00000000");
+    row("255, 255, 255", 256, "&HFFFFFF&|16777215|#FFFFFF|0, 0, 0|0, 0, 0, 0|0, 0, 240|ffffffff");
+    row("10, 0, 255", 64,
         "&HFF000A&|16711690|#0A00FF|245, 255, 0|245, 255, 0, 0|162, 240, 120|40ff000a");
-    row(255, 0, 255, 255,
+    row("255, 0, 255", 255,
         "&HFF00FF&|16711935|#FF00FF|0, 255, 0|0, 255, 0, 0|200, 240, 120|ffff00ff");
-    row(200, 220, 250, 255,
+    row("200, 220, 250", 255,
         "&HFADCC8&|16440520|#C8DCFA|55, 35, 5|50, 30, 0, 5|144, 200, 212|fffadcc8");
-    row(0, 128, 0, 200,
+    row("0, 128, 0", 200,
         "&H8000&|32768|#008000|255, 127, 255|128, 0, 128, 127|80, 240, 60|c8008000");
-    row(5, 5, 5, 15, "&H50505&|328965|#050505|250, 250, 250|0, 0, 0, 250|0, 0, 5|0f050505");
+    row("5, 5, 5", 15, "&H50505&|328965|#050505|250, 250, 250|0, 0, 0, 250|0, 0, 5|0f050505");
     // Saturation 2.5 exactly: halves go up, not to even.
-    row(97, 95, 95, 255, "&H5F5F61&|6250337|#615F5F|158, 160, 160|0, 2, 2, 158|0, 3, 90|ff5f5f61");
-    row(180, 101, 100, 255,
+    row("97, 95, 95", 255,
+        "&H5F5F61&|6250337|#615F5F|158, 160, 160|0, 2, 2, 158|0, 3, 90|ff5f5f61");
+    row("180, 101, 100", 255,
         "&H6465B4&|6579636|#B46564|75, 154, 155|0, 79, 80, 75|1, 83, 132|ff6465b4");
     // Hue 7.5 computed as 7.499999999999999: 15 digits bring it back to the half.
-    row(17, 4, 1, 255, "&H10411&|66577|#110401|238, 251, 254|0, 13, 16, 238|8, 213, 8|ff010411");
+    row("17, 4, 1", 255, "&H10411&|66577|#110401|238, 251, 254|0, 13, 16, 238|8, 213, 8|ff010411");
     // Saturation 122.5 computed as 122.49999999999999.
-    row(145, 47, 47, 255,
+    row("145, 47, 47", 255,
         "&H2F2F91&|3092369|#912F2F|110, 208, 208|0, 98, 98, 110|0, 123, 90|ff2f2f91");
     // Hue 7.5 computed as 7.4999999999999947: too far below the half for 15 digits.
-    row(37, 24, 21, 255, "|||||7, 66, 27|");
-    row(100, 21, 20, 255, "|||||0, 160, 56|");
-    row(80, 1, 0, 255, "|||||1, 240, 38|");
-    row(255, 0, 1, 255, "|||||240, 240, 120|");
-    row(255, 255, 0, 255, "|||||40, 240, 120|");
-    row(0, 128, 128, 255, "|||||120, 240, 60|");
-    row(200, 0, 200, 255, "|||||200, 240, 94|");
-    row(1, 0, 0, 255, "|||||0, 240, 0|");
+    row("37, 24, 21", 255, "|||||7, 66, 27|");
+    row("100, 21, 20", 255, "|||||0, 160, 56|");
+    row("80, 1, 0", 255, "|||||1, 240, 38|");
+    row("255, 0, 1", 255, "|||||240, 240, 120|");
+    row("255, 255, 0", 255, "|||||40, 240, 120|");
+    row("0, 128, 128", 255, "|||||120, 240, 60|");
+    row("200, 0, 200", 255, "|||||200, 240, 94|");
+    row("1, 0, 0", 255, "|||||0, 240, 0|");
 }
 
 void TestNotations::texts()
 {
-    QFETCH(int, red);
-    QFETCH(int, green);
-    QFETCH(int, blue);
+    QFETCH(QString, rgb);
     QFETCH(int, transparency);
     QFETCH(QString, texts);
 
-    const Notations n = notationsOf(colourNumberOf(red, green, blue), transparency);
-    QCOMPARE(
-        QString::fromStdString(n.rgb), QStringLiteral("%1, %2, %3").arg(red).arg(green).arg(blue));
-    const QStringList expected = texts.split('|');
+    const QStringList c = rgb.split(", ");
+    const Notations n
+        = notationsOf(colourNumberOf(c[0].toInt(), c[1].toInt(), c[2].toInt()), transparency);
+    const QStringList expected = QStringList { rgb } + texts.split('|');
     const std::string* actual[]
-        = { &n.hexaVb, &n.longVb, &n.html, &n.cmy, &n.cmyk, &n.hsl, &n.kml };
-    for (int i = 0; i < 7; ++i) {
+        = { &n.rgb, &n.hexaVb, &n.longVb, &n.html, &n.cmy, &n.cmyk, &n.hsl, &n.kml };
+    for (int i = 0; i < 8; ++i) {
         if (!expected[i].isEmpty())
             QCOMPARE(QString::fromStdString(*actual[i]), expected[i]);
     }
@@ -133,39 +127,6 @@ void TestNotations::hslOfEveryColour()
             QFAIL(qPrintable(QStringLiteral("colour %1,%2,%3").arg(r).arg(g).arg(b)));
     }
     QCOMPARE(belowTheHalf, 929);
-}
-
-void TestNotations::kmlAlpha_data()
-{
-    QTest::addColumn<QByteArray>("box");
-    QTest::addColumn<int>("transparency");
-    QTest::addColumn<QByteArray>("result"); // empty: the box is left alone
-
-    QTest::newRow("six get the alpha") << QByteArray("5c7aa2") << 128 << QByteArray("805c7aa2");
-    QTest::newRow("eight: alpha replaced, case kept")
-        << QByteArray("xx5C7AA2") << 15 << QByteArray("0f5C7AA2");
-    QTest::newRow("alpha clamped") << QByteArray("5c7aa2") << 300 << QByteArray("ff5c7aa2");
-    QTest::newRow("empty stays") << QByteArray() << 0 << QByteArray();
-    QTest::newRow("seven stay") << QByteArray("5c7aa2f") << 0 << QByteArray();
-    QTest::newRow("nine stay") << QByteArray("ff5c7aa2f") << 0 << QByteArray();
-    // Lengths count characters; a byte that starts no well-formed sequence is one.
-    QTest::newRow("six in seven bytes")
-        << QByteArray("5c7a\xc3\xa9") + "2" << 255 << QByteArray("ff5c7a\xc3\xa9") + "2";
-    QTest::newRow("eight, two multi-byte")
-        << QByteArray("\xc3\x84\xe2\x82\xac") + "5c7aa2" << 160 << QByteArray("a05c7aa2");
-    QTest::newRow("seven in nine bytes stay")
-        << QByteArray("\xc3\xa9") + "5c7aa2" << 0 << QByteArray();
-    QTest::newRow("overlong pair is two")
-        << QByteArray("\xc0\x80") + "5c7aa2" << 1 << QByteArray("015c7aa2");
-}
-
-void TestNotations::kmlAlpha()
-{
-    QFETCH(QByteArray, box);
-    QFETCH(int, transparency);
-    QFETCH(QByteArray, result);
-    const std::optional<std::string> text = withKmlAlpha(box.toStdString(), transparency);
-    QCOMPARE(QByteArray::fromStdString(text.value_or("")), result);
 }
 
 QTEST_GUILESS_MAIN(TestNotations)
