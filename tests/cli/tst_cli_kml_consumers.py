@@ -6,7 +6,6 @@ report the colour and opacity the notation stands for.
 usage: tst_cli_kml_consumers.py MARIVELL_NOTATIONS NODE_MODULES WORK_DIR
 """
 import csv
-import io
 import os
 import re
 import subprocess
@@ -14,9 +13,8 @@ import sys
 
 COLOURS = [(0, 0, 0), (255, 255, 255), (1, 2, 3), (162, 129, 255), (254, 1, 128)]
 ALPHAS = [0, 1, 128, 254, 255]
-PLACEMARK = """<Placemark><name>{}</name>
-  <Style><LineStyle>{}</LineStyle><PolyStyle>{}</PolyStyle></Style>
-  <Polygon><outerBoundaryIs><LinearRing><coordinates>6,46 6.1,46 6.1,46.1 6,46</coordinates>
+PLACEMARK = """<Placemark><name>{0}</name><Style><LineStyle>{1}</LineStyle><PolyStyle>{1}</PolyStyle>
+  </Style><Polygon><outerBoundaryIs><LinearRing><coordinates>6,46 6.1,46 6.1,46.1 6,46</coordinates>
   </LinearRing></outerBoundaryIs></Polygon></Placemark>"""
 # Prints name, fill, fill-opacity, stroke, stroke-opacity of every placemark.
 TOGEOJSON = """const doc = new (require("@xmldom/xmldom").DOMParser)().parseFromString(
@@ -31,33 +29,28 @@ def run(*command, **kwargs):
 
 def main():
     tool, node_modules, work = sys.argv[1:4]
-    os.makedirs(work, exist_ok=True)
     expected = {"c%02x%02x%02x_a%d" % (*rgb, a): (rgb, a) for rgb in COLOURS for a in ALPHAS}
-    placemarks = []
-    for name, (rgb, alpha) in expected.items():
-        element = run(tool, "--kml", "--alpha", str(alpha), "%d,%d,%d" % rgb).strip()
-        placemarks.append(PLACEMARK.format(name, element, element))
+    placemarks = [PLACEMARK.format(name, run(tool, "--kml", "--alpha", str(a), "%d,%d,%d" % rgb).strip())
+                  for name, (rgb, a) in expected.items()]
+    os.makedirs(work, exist_ok=True)
     path = os.path.join(work, "colours.kml")
     with open(path, "w", encoding="utf-8") as f:
         f.write('<?xml version="1.0" encoding="UTF-8"?>\n<kml xmlns="http://www.opengis.net/kml/2.2">'
                 "<Document><name>colours</name>\n" + "\n".join(placemarks) + "\n</Document></kml>\n")
     gdal = run("ogr2ogr", "--config", "OGR_SKIP", "KML", "-f", "CSV", "/vsistdout/", path,
-               "-sql", "SELECT Name, OGR_STYLE FROM colours")
-    gdal = {row["Name"]: row["OGR_STYLE"] for row in csv.DictReader(io.StringIO(gdal))}
+               "-sql", "SELECT Name, OGR_STYLE FROM colours").splitlines()
+    gdal = {row["Name"]: row["OGR_STYLE"] for row in csv.DictReader(gdal)}
     geojson = run("node", "-e", TOGEOJSON, path, env=dict(os.environ, NODE_PATH=node_modules))
     geojson = {name: values for name, *values in (line.split("\t") for line in geojson.splitlines())}
-
     failures = []
     for name, (rgb, alpha) in expected.items():
         rgba = "#%02X%02X%02X%02X" % (*rgb, alpha)
-        styles = re.findall(r"(?:BRUSH\(fc|PEN\(c):(#[0-9A-Fa-f]{8})", gdal.get(name, ""))
-        if [s.upper() for s in styles] != [rgba, rgba]:
-            failures.append(f"{name}: GDAL read {gdal.get(name)}, expected {rgba}")
-        fill, fill_opacity, stroke, stroke_opacity = geojson.get(name, ["?"] * 4)
-        for colour, opacity in ((fill, fill_opacity), (stroke, stroke_opacity)):
-            if colour.lower() != "#%02x%02x%02x" % rgb or abs(float(opacity) - alpha / 255) > 1e-9:
-                failures.append(f"{name}: togeojson read {colour} {opacity}, expected {rgba}")
-    print("\n".join(["FAIL " + f for f in failures] + [f"{len(expected)} colours, {len(failures)} failures"]))
+        styles = [s.upper() for s in re.findall(r"(?:BRUSH\(fc|PEN\(c):(#\w{8})", gdal.get(name, ""))]
+        fill, fill_opacity, stroke, stroke_opacity = geojson.get(name, ["?", "-1"] * 2)
+        read = [(c.upper(), round(float(o) * 255, 6)) for c, o in ((fill, fill_opacity), (stroke, stroke_opacity))]
+        if styles != [rgba, rgba] or read != [(rgba[:7], alpha)] * 2:
+            failures.append(f"FAIL {name}: GDAL read {styles}, togeojson {read}, expected {rgba}")
+    print("\n".join(failures + [f"{len(expected)} colours, {len(failures)} read wrong"]))
     return 1 if failures else 0
 
 
