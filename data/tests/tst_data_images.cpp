@@ -15,28 +15,26 @@ private slots:
 void TestDataImages::loads_data()
 {
     QTest::addColumn<QString>("path");
-    QTest::addColumn<int>("width");
-    QTest::addColumn<int>("height");
+    QTest::addColumn<QSize>("size");
     QTest::addColumn<bool>("alpha");
     QTest::addColumn<int>("minColours");
 
-    QTest::newRow("photo") << ":/marivell/photo.png" << 217 << 69 << false << 2000;
-    QTest::newRow("pipette") << ":/marivell/pipette.png" << 25 << 25 << false << 8;
+    QTest::newRow("photo") << ":/marivell/photo.png" << QSize(217, 69) << false << 2000;
+    QTest::newRow("pipette") << ":/marivell/pipette.png" << QSize(25, 25) << false << 8;
     for (const int size : { 16, 22, 24, 32, 48, 64, 128, 256 })
         QTest::addRow("icon %d", size)
-            << QStringLiteral(":/marivell/icon-%1.png").arg(size) << size << size << true << 8;
+            << QStringLiteral(":/marivell/icon-%1.png").arg(size) << QSize(size, size) << true << 8;
 }
 
 void TestDataImages::loads()
 {
     QFETCH(QString, path);
-    QFETCH(int, width);
-    QFETCH(int, height);
+    QFETCH(QSize, size);
     QFETCH(bool, alpha);
     QFETCH(int, minColours);
 
     const QImage image(path);
-    QCOMPARE(image.size(), QSize(width, height));
+    QCOMPARE(image.size(), size);
     QCOMPARE(image.hasAlphaChannel(), alpha);
     QSet<QRgb> colours;
     for (int y = 0; y < image.height(); ++y)

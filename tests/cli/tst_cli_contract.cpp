@@ -119,14 +119,12 @@ void TestCliContract::run()
     if (args.value(0).contains('>'))
         args.removeFirst();
     process.start(QStringLiteral(MARIVELL_NOTATIONS), args);
-    QVERIFY(process.waitForStarted());
     process.write(input);
     process.closeWriteChannel();
     QVERIFY(process.waitForFinished(60'000));
     QCOMPARE(compared(process.readAllStandardError(), err), err);
     QCOMPARE(compared(process.readAllStandardOutput(), out), out);
-    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(process.exitCode(), status);
+    QCOMPARE(process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, status);
 }
 
 QTEST_GUILESS_MAIN(TestCliContract)

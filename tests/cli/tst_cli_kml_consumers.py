@@ -3,11 +3,14 @@
 readers, GDAL's LIBKML driver (ogr2ogr) and togeojson (Node.js): both must
 report the colour and opacity the notation stands for.
 
+Where a reader is missing it says so and stops; the test counts as skipped.
+
 usage: tst_cli_kml_consumers.py MARIVELL_NOTATIONS NODE_MODULES WORK_DIR
 """
 import csv
 import os
 import re
+import shutil
 import subprocess
 import sys
 
@@ -29,6 +32,10 @@ def run(*command, **kwargs):
 
 def main():
     tool, node_modules, work = sys.argv[1:4]
+    missing = [t for t in ("ogr2ogr", "node") if not shutil.which(t)]
+    if missing:  # a package build, or a machine set up only to run the window
+        print("SKIP: not installed:", ", ".join(missing))
+        return 0
     expected = {"c%02x%02x%02x_a%d" % (*rgb, a): (rgb, a) for rgb in COLOURS for a in ALPHAS}
     placemarks = [PLACEMARK.format(name, run(tool, "--kml", "--alpha", str(a), "%d,%d,%d" % rgb).strip())
                   for name, (rgb, a) in expected.items()]
