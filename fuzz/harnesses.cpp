@@ -60,12 +60,6 @@ bool safeToShow(std::string_view text)
     return codePoints && std::none_of(codePoints->begin(), codePoints->end(), steers);
 }
 
-std::string written(char* (*write)(char*, colour::ColourNumber), colour::ColourNumber c)
-{
-    char out[colour::kMaxNotationLength];
-    return std::string(out, write(out, c));
-}
-
 // A line passed on: its number, the verdict, the message a bad one is reported with.
 using Seen = std::tuple<std::uint64_t, ColourReader::Result, std::string>;
 
@@ -101,8 +95,10 @@ void colourargument(std::string_view input)
     for (const std::string_view text : options.colours) {
         const ColourReader::Result result = ColourReader::read(text);
         if (result.kind == ColourReader::Kind::Colour) {
-            assert(ColourReader::read(written(colour::writeHexaVb, result.colour)) == result);
-            assert(ColourReader::read(written(colour::writeHtml, result.colour)) == result);
+            char out[colour::kMaxNotationLength];
+            for (const auto write : { colour::writeHexaVb, colour::writeHtml })
+                assert(ColourReader::read(std::string_view(out, write(out, result.colour) - out))
+                    == result);
         } else {
             const std::string quoted = cli::quotedExcerpt(text);
             // 60 characters of up to 4 bytes or escapes of up to 8, the quotes and "...".
