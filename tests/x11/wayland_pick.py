@@ -10,8 +10,7 @@ NOTATIONS = ["RGB", "Hexa VB", "Long VB", "HTML", "CMY", "CMYK", "HSL", "KML"]
 PICKED = ["51, 102, 153", "&H996633&", "10053171", "#336699", "204, 153, 102",  # (0.2, 0.4, 0.6)
           "102, 51, 0, 102", "140, 120, 96", "ff996633"]
 
-portal = x["start"]([sys.argv[2], "--stand-in"], stdout=subprocess.PIPE, text=True,
-                    env=dict(os.environ, QT_QPA_PLATFORM="offscreen"))
+portal = x["start"]([sys.argv[2], "--stand-in"], stdout=subprocess.PIPE, text=True)
 portal.stdout.readline() == "ready\n" or x["fail"]("the stand-in portal did not start")
 w = x["Marivell"](sys.argv[1])
 x["wait_for"]("the first colour", lambda: w.text("RGB") == "162, 129, 255")
