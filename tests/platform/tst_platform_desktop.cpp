@@ -125,7 +125,7 @@ private slots:
         QTest::newRow("no runtime directory")
             << "WAYLAND_DISPLAY=w"
             << "wayland|missing|" + noW + ": XDG_RUNTIME_DIR is not set";
-        QTest::newRow("connection handed over") << "WAYLAND_SOCKET=5"
+        QTest::newRow("connection handed over") << "WAYLAND_SOCKET=5 XDG_SESSION_TYPE=wayland"
                                                 << "wayland|none||";
         QTest::newRow("the user's xcb on Wayland")
             << "DISPLAY=:1 WAYLAND_DISPLAY=w QT_QPA_PLATFORM=xcb"
