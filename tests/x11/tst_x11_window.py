@@ -3,12 +3,13 @@
 # picker started and stopped by its action; then, driven through the X server,
 # it stays above an activated window, picks that window's colour with S held, is
 # dragged by its background and the picker's caption only with the left button,
-# and an instant click leaves no window-manager move running.
+# and an instant click leaves no window-manager move running. Its picker reads
+# the device pixel beside the pointer's hot spot, at scale 1 and 1.5.
 # Usage (under with-x11 --wm --bus): tst_x11_window.py MARIVELL
 import os, runpy, subprocess, sys, time
 
 x = runpy.run_path(os.path.join(os.path.dirname(__file__), "with-x11"))
-x["need"]("xdotool", "xev", "xmessage")
+x["need"]("xdotool", "xev", "xmessage", "display")
 NOTATIONS = ["RGB", "Hexa VB", "Long VB", "HTML", "CMY", "CMYK", "HSL", "KML"]
 EDITABLE = ["KML", "Red value", "Green value", "Blue value"]
 RANGES = [(role, c + tail) for role, tail in (("scroll bar", ""), ("progress bar", " level"))
@@ -76,4 +77,24 @@ for handle, button, held, moves in [("", 1, True, True), ("Start the Color Picke
     moved = abs(position()[0] - before[0] - 60) + abs(position()[1] - before[1] - 48) <= 2
     asked = "_NET_WM_MOVERESIZE" in requests.communicate()[0]
     (moved, asked) == (moves, moves) or x["fail"]("%r button %d: moved %s, move asked %s" % (handle, button, moved, asked))
-print("ok: %d controls, notations, a bar, the picker by its action; above, picked, dragged" % len(found))
+
+
+def samples(w, width):  # on the root window, tiled with 256 x 256 pixels that all differ
+    x["wait_for"]("the window's width", lambda: xdotool("getwindowgeometry", "--shell", search("^Marivell v")[0])
+                  .split()[3] == "WIDTH=%d" % width)
+    w.press("Color picker")
+    for px, py in ((300, 800), (301, 801), (302, 855), (351, 910)):
+        xdotool("mousemove", px, py)
+        x["wait_for"]("the pixel beside %d, %d" % (px, py), lambda: w.find("image", "Preview").description
+                      .startswith("Colour %d, %d, 90 " % ((px + 1) % 256, (py + 1) % 256)))
+    w.press("Color picker")
+
+
+pattern = os.path.join(x["work"], "pattern.ppm")
+with open(pattern, "wb") as f:
+    f.write(b"P6 256 256 255\n" + bytes(v for y in range(256) for x_ in range(256) for v in (x_, y, 90)))
+subprocess.run(["display", "-window", "root", pattern])
+samples(w, 384)
+w.app.terminate()
+samples(x["Marivell"](sys.argv[1], QT_SCALE_FACTOR="1.5"), 576)
+print("ok: %d controls, notations, a bar, the picker by its action; above, picked, dragged, sampled" % len(found))
