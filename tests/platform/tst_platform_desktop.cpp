@@ -83,66 +83,58 @@ private slots:
 
     void screenReading_data()
     {
-        QTest::addColumn<QString>("session");
-        QTest::addColumn<ScreenReading>("reading");
-        QTest::newRow("X11") << "DISPLAY=:0 XDG_SESSION_TYPE=x11 qt=xcb screens=DP-1"
-                             << ScreenReading::X11Grab;
+        QTest::addColumn<QString>("decision"); // the session -> how the screen is read
+        QTest::newRow("X11") << "DISPLAY=:0 XDG_SESSION_TYPE=x11 qt=xcb screens=DP-1 -> grab";
         QTest::newRow("WAYLAND_DISPLAY")
-            << "DISPLAY=:0 WAYLAND_DISPLAY=w qt=xcb screens=DP-1" << ScreenReading::Portal;
-        QTest::newRow("session type")
-            << "DISPLAY=:0 XDG_SESSION_TYPE=wayland qt=xcb screens=DP-1" << ScreenReading::Portal;
-        QTest::newRow("Qt on wayland-egl")
-            << "qt=wayland-egl screens=DP-1" << ScreenReading::Portal;
-        QTest::newRow("a second screen from XWayland")
-            << "DISPLAY=:0 qt=xcb screens=HDMI-A-1,XWAYLAND1" << ScreenReading::Portal;
-        QTest::newRow("offscreen")
-            << "DISPLAY=:0 qt=offscreen screens=offscreen" << ScreenReading::None;
+            << "DISPLAY=:0 WAYLAND_DISPLAY=w qt=xcb screens=DP-1 -> portal";
+        QTest::newRow("session type") << "XDG_SESSION_TYPE=wayland qt=xcb screens=DP-1 -> portal";
+        QTest::newRow("Qt on wayland-egl") << "qt=wayland-egl screens=DP-1 -> portal";
+        QTest::newRow("XWayland") << "DISPLAY=:0 qt=xcb screens=HDMI-A-1,XWAYLAND1 -> portal";
+        QTest::newRow("offscreen") << "DISPLAY=:0 qt=offscreen screens=offscreen -> none";
     }
 
     void screenReading()
     {
-        QFETCH(QString, session);
-        const auto v = words(session);
-        QTEST(chooseScreenReading(sessionOf(v), v["qt"], v["screens"].split(',')), "reading");
+        QFETCH(QString, decision);
+        const auto v = words(decision.section(" -> ", 0, 0));
+        static const char* const readings[] = { "grab", "portal", "none" };
+        QCOMPARE(readings[int(chooseScreenReading(sessionOf(v), v["qt"], v["screens"].split(',')))],
+            decision.section(" -> ", 1));
     }
 
-    // The plan as "platform to set|probe|display|the line printed on failure".
     void displayPlan_data()
     {
-        QTest::addColumn<QString>("session");
+        // the session -> the platform to set|probe|display|the line printed on failure
         QTest::addColumn<QString>("plan");
-        const QString noW = "|cannot open Wayland display 'w'";
-        QTest::newRow("Wayland with XWayland: X11, to stay on top")
-            << "DISPLAY=:1 WAYLAND_DISPLAY=w XDG_RUNTIME_DIR=/r"
-            << "xcb|x11|:1|cannot open display ':1'";
-        QTest::newRow("Wayland only") << "WAYLAND_DISPLAY=w XDG_RUNTIME_DIR=/r"
-                                      << "wayland|wayland|/r/w" + noW;
-        QTest::newRow("Wayland session, default socket")
-            << "XDG_SESSION_TYPE=wayland XDG_RUNTIME_DIR=/r"
-            << "wayland|wayland|/r/wayland-0|cannot open Wayland display 'wayland-0'";
+        QTest::newRow("XWayland, to stay on top")
+            << "DISPLAY=:1 WAYLAND_DISPLAY=w XDG_RUNTIME_DIR=/r -> xcb|x11|:1|cannot open display "
+               "':1'";
+        QTest::newRow("Wayland only") << "WAYLAND_DISPLAY=w XDG_RUNTIME_DIR=/r -> "
+                                         "wayland|wayland|/r/w|cannot open Wayland display 'w'";
+        QTest::newRow("default socket")
+            << "XDG_SESSION_TYPE=wayland XDG_RUNTIME_DIR=/r -> wayland|"
+               "wayland|/r/wayland-0|cannot open Wayland display 'wayland-0'";
         QTest::newRow("no runtime directory")
-            << "WAYLAND_DISPLAY=w"
-            << "wayland|missing|" + noW + ": XDG_RUNTIME_DIR is not set";
-        QTest::newRow("connection handed over") << "WAYLAND_SOCKET=5 XDG_SESSION_TYPE=wayland"
-                                                << "wayland|none||";
+            << "WAYLAND_DISPLAY=w -> wayland|missing||cannot open "
+               "Wayland display 'w': XDG_RUNTIME_DIR is not set";
+        QTest::newRow("connection handed over")
+            << "WAYLAND_SOCKET=5 XDG_SESSION_TYPE=wayland -> wayland|none||";
         QTest::newRow("the user's wayland beside X")
-            << "DISPLAY=:1 WAYLAND_DISPLAY=w XDG_RUNTIME_DIR=/r QT_QPA_PLATFORM=wayland"
-            << "|wayland|/r/w" + noW;
-        QTest::newRow("a list is Qt's to try") << "DISPLAY=:0 QT_QPA_PLATFORM=wayland;xcb"
-                                               << "|none||";
-        QTest::newRow("-display") << "DISPLAY=:0 -display=:7"
-                                  << "|x11|:7|cannot open display ':7'";
+            << "DISPLAY=:1 WAYLAND_DISPLAY=w XDG_RUNTIME_DIR=/r "
+               "QT_QPA_PLATFORM=wayland -> |wayland|/r/w|cannot open Wayland display 'w'";
+        QTest::newRow("a list is Qt's to try")
+            << "DISPLAY=:0 QT_QPA_PLATFORM=wayland;xcb -> |none||";
+        QTest::newRow("-display") << "DISPLAY=:0 -display=:7 -> |x11|:7|cannot open display ':7'";
     }
 
     void displayPlan()
     {
-        QFETCH(QString, session);
-        const auto v = words(session);
-        const auto plan = planDisplay(sessionOf(v), v["-platform"], v["-display"]);
+        QFETCH(QString, plan);
+        const auto v = words(plan.section(" -> ", 0, 0));
+        const auto p = planDisplay(sessionOf(v), {}, v["-display"]);
         static const char* const probes[] = { "none", "x11", "wayland", "missing" };
-        QTEST(
-            plan.platform + '|' + probes[int(plan.probe)] + '|' + plan.display + '|' + plan.failure,
-            "plan");
+        QCOMPARE(p.platform + '|' + probes[int(p.probe)] + '|' + p.display + '|' + p.failure,
+            plan.section(" -> ", 1));
     }
 
     // S pressed in a text box, then: "repeat" (X11's auto-repeat release, before

@@ -103,43 +103,28 @@ private slots:
 
     void answer_data()
     {
-        QTest::addColumn<QString>("portal"); // what the stand-in answers
-        QTest::addColumn<QString>("outcome");
-        QTest::newRow("byte fractions give their byte") << "0.2,0.4,0.6"
-                                                        << "#336699";
-        QTest::newRow("nearest byte, a half up") << "0.45,0.5,0.85"
-                                                 << "#7380d9";
-        QTest::newRow("the ends") << "0,1,1"
-                                  << "#00ffff";
-        QTest::newRow("above one") << "1.0000001,0,0"
-                                   << "failed";
-        QTest::newRow("below zero") << "0,-0.001,0"
-                                    << "failed";
-        QTest::newRow("not a number") << "0.5,0.5,nan"
-                                      << "failed";
-        QTest::newRow("on a handle the portal chose") << "other handle"
-                                                      << "#336699";
-        QTest::newRow("cancelled") << "cancel"
-                                   << "cancelled";
-        QTest::newRow("response 2") << "failure"
-                                    << "failed";
-        QTest::newRow("a D-Bus error") << "error"
-                                       << "failed";
-        QTest::newRow("no colour") << "no colour"
-                                   << "failed";
-        QTest::newRow("bytes instead of fractions") << "ints"
-                                                    << "failed";
-        QTest::newRow("no results") << "code only"
-                                    << "failed";
-        QTest::newRow("version 1 cannot pick") << "version 1"
-                                               << "unavailable";
-        QTest::newRow("no portal") << "absent"
-                                   << "unavailable";
+        QTest::addColumn<QString>("exchange"); // what the stand-in answers -> the outcome
+        QTest::newRow("byte fractions give their byte") << "0.2,0.4,0.6 -> #336699";
+        QTest::newRow("nearest byte, a half up") << "0.45,0.5,0.85 -> #7380d9";
+        QTest::newRow("the ends") << "0,1,1 -> #00ffff";
+        QTest::newRow("above one") << "1.0000001,0,0 -> failed";
+        QTest::newRow("below zero") << "0,-0.001,0 -> failed";
+        QTest::newRow("not a number") << "0.5,0.5,nan -> failed";
+        QTest::newRow("on a handle the portal chose") << "other handle -> #336699";
+        QTest::newRow("cancelled") << "cancel -> cancelled";
+        QTest::newRow("response 2") << "failure -> failed";
+        QTest::newRow("a D-Bus error") << "error -> failed";
+        QTest::newRow("no colour") << "no colour -> failed";
+        QTest::newRow("bytes instead of fractions") << "ints -> failed";
+        QTest::newRow("no results") << "code only -> failed";
+        QTest::newRow("version 1 cannot pick") << "version 1 -> unavailable";
+        QTest::newRow("no portal") << "absent -> unavailable";
     }
 
     void answer()
     {
-        QFETCH(QString, portal);
+        QFETCH(QString, exchange);
+        const QString portal = exchange.section(" -> ", 0, 0);
         StandInPortal stand;
         stand.answer = portal;
         stand.version = portal == "version 1" ? 1 : 2;
@@ -149,7 +134,8 @@ private slots:
         QTRY_VERIFY(m_got);
         static const char* const outcomes[] = { "picked", "cancelled", "failed", "unavailable" };
         const bool picked = m_got->outcome == DesktopPickAnswer::Outcome::Picked;
-        QTEST(picked ? QColor(m_got->colour).name() : outcomes[int(m_got->outcome)], "outcome");
+        QCOMPARE(picked ? QColor(m_got->colour).name() : outcomes[int(m_got->outcome)],
+            exchange.section(" -> ", 1));
         QCOMPARE(stand.calls.size(), portal == "absent" || portal == "version 1" ? 0 : 1);
     }
 
