@@ -87,11 +87,7 @@ class TestPlatformPortal : public QObject {
     QDBusConnection m_client = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "client");
     std::optional<DesktopPickAnswer> m_got;
 
-    void begin(platform::PortalColourPick& pick)
-    {
-        pick.begin(nullptr, [this](DesktopPickAnswer a) { m_got = a; });
-        QVERIFY(!m_got); // never from inside the call
-    }
+    const platform::DesktopColourPick::Done m_done = [this](DesktopPickAnswer a) { m_got = a; };
 
 private slots:
     void init()
@@ -130,7 +126,8 @@ private slots:
         stand.version = portal == "version 1" ? 1 : 2;
         QVERIFY(portal == "absent" || stand.own());
         platform::PortalColourPick pick(m_client);
-        begin(pick);
+        pick.begin(nullptr, m_done);
+        QVERIFY(!m_got); // never from inside the call
         QTRY_VERIFY(m_got);
         static const char* const outcomes[] = { "picked", "cancelled", "failed", "unavailable" };
         const bool picked = m_got->outcome == DesktopPickAnswer::Outcome::Picked;
@@ -145,7 +142,7 @@ private slots:
         stand.answer = "later";
         QVERIFY(stand.own());
         platform::PortalColourPick pick(m_client);
-        begin(pick);
+        pick.begin(nullptr, m_done);
         QTRY_COMPARE(stand.calls.size(), 1); // the overlay is up
         QTest::qWait(100); // and the handle reached the client
         pick.abandon();

@@ -17,8 +17,6 @@ RANGES = [(role, c + tail) for role, tail in (("scroll bar", ""), ("progress bar
 CONTROLS = RANGES + [("text", n) for n in NOTATIONS + EDITABLE[1:]] + [("image", "Preview")] + \
     [("push button", "Color picker"), ("push button", "Choose color")]
 CAPTIONS = NOTATIONS + ["Transparency", "Start the Color Picker", "To stop it press 's' in the keyboard"]
-AT_START = ["162, 129, 255", "&HFF81A2&", "16744866", "#A281FF", "93, 126, 0", "93, 126, 0, 0",
-            "170, 240, 181", "ffff81a2"]
 GREEN_200 = ["162, 200, 255", "&HFFC8A2&", "16763042", "#A2C8FF", "93, 55, 0", "93, 55, 0, 0",
              "144, 240, 196", "ffffc8a2"]
 
@@ -33,8 +31,6 @@ sorted(editable) == sorted(EDITABLE) or x["fail"]("editable: %s" % editable)
 for control in RANGES:
     value = w.find(*control).queryValue()
     (value.minimumValue, value.maximumValue) == (0, 255) or x["fail"]("%s %r range" % control)
-w.find("image", "Preview").description.startswith("Colour ") or x["fail"]("no preview description")
-x["wait_for"]("the first colour", lambda: [w.text(n) for n in NOTATIONS] == AT_START)
 w.find("scroll bar", "Green").queryValue().currentValue = 200
 x["wait_for"]("green 200 in every box", lambda: [w.text(n) for n in NOTATIONS] == GREEN_200)
 (w.find("progress bar", "Green level").queryValue().currentValue, w.text("Green value")) == (200, "200") \
@@ -91,8 +87,7 @@ def samples(w, width):  # on the root window, tiled with 256 x 256 pixels that a
 
 
 pattern = os.path.join(x["work"], "pattern.ppm")
-with open(pattern, "wb") as f:
-    f.write(b"P6 256 256 255\n" + bytes(v for y in range(256) for x_ in range(256) for v in (x_, y, 90)))
+open(pattern, "wb").write(b"P6 256 256 255\n" + bytes(v for y in range(256) for x_ in range(256) for v in (x_, y, 90)))
 subprocess.run(["display", "-window", "root", pattern])
 samples(w, 384)
 w.app.terminate()
