@@ -3,11 +3,8 @@
 #include "platform/qtmessageboxes.h"
 #include "platform/session.h"
 
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QMessageBox>
 #include <QTest>
-#include <QTimer>
+#include <QtWidgets>
 
 using namespace platform;
 using Screens = QList<ScreenArea>;

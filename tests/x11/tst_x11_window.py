@@ -28,9 +28,8 @@ found = {(role, name) for role, name, _ in w.controls()}
 set(CONTROLS + [("label", c) for c in CAPTIONS]) <= found or x["fail"]("controls %s" % sorted(found))
 editable = [n for r, n, a in w.controls() if r == "text" and a.getState().contains(w.pyatspi.STATE_EDITABLE)]
 sorted(editable) == sorted(EDITABLE) or x["fail"]("editable: %s" % editable)
-for control in RANGES:
-    value = w.find(*control).queryValue()
-    (value.minimumValue, value.maximumValue) == (0, 255) or x["fail"]("%s %r range" % control)
+ranges = {c: (lambda v: (v.minimumValue, v.maximumValue))(w.find(*c).queryValue()) for c in RANGES}
+set(ranges.values()) == {(0, 255)} or x["fail"]("ranges %s" % ranges)
 w.find("scroll bar", "Green").queryValue().currentValue = 200
 x["wait_for"]("green 200 in every box", lambda: [w.text(n) for n in NOTATIONS] == GREEN_200)
 (w.find("progress bar", "Green level").queryValue().currentValue, w.text("Green value")) == (200, "200") \
@@ -58,14 +57,13 @@ xdotool("keyup", "s")
 w.text("RGB") == "60, 122, 30" or x["fail"]("picked %r" % w.text("RGB"))
 
 position = lambda: (lambda e: (e.x, e.y))(w.frame.queryComponent().getExtents(0))
-for handle, button, held, moves in [("", 1, True, True), ("Start the Color Picker", 1, True, True),
-                                    ("", 3, True, False), ("To stop it press 's' in the keyboard", 1, True, False),
-                                    ("", 1, False, False)]:  # the last one an instant click
+for handle, button, held, moves in [("", 1, True, True), ("Start the Color Picker", 1, True, True), ("", 3, True, False),
+                                    ("To stop it press 's' in the keyboard", 1, True, False), ("", 1, False, False)]:
     requests = x["start"](["xev", "-root", "-event", "substructure"], stdout=subprocess.PIPE, text=True)
     time.sleep(0.2)  # watching before anything is asked
     before = position()
     start = centre(w.find("label", handle)) if handle else (before[0] + 10, before[1] + 300)
-    xdotool("mousemove", *start, "mousedown" if held else "click", button, "sleep", 0.3)
+    xdotool("mousemove", *start, "mousedown" if held else "click", button, "sleep", 0.3)  # or an instant click
     for step in (1, 20, 40, 60):  # a hand starts a drag with a step of a pixel or so
         xdotool("mousemove", start[0] + step, start[1] + step * 4 // 5, "sleep", 0.06)
     xdotool("mouseup", button, "sleep", 0.3)
