@@ -2,7 +2,7 @@
 # started as a user starts it, runs through XWayland, and a pick started
 # through AT-SPI (XTest input reaches X11 clients only) asks the stand-in
 # portal and commits its colour in every notation box.
-# Usage: wayland_pick.py MARIVELL TST_PLATFORM_PORTAL
+# Usage: tst_x11_wayland.py MARIVELL TST_PLATFORM_PORTAL
 import os, re, runpy, subprocess, sys
 
 x = runpy.run_path(os.path.join(os.path.dirname(__file__), "with-x11"))
