@@ -19,4 +19,3 @@ x["wait_for"]("the portal's colour in every box", lambda: [w.text(n) for n in NO
 # The call names the window on XWayland's X server: the window runs through it.
 call = portal.stdout.readline()
 re.fullmatch(r"x11:[0-9a-f]+ \w+\n", call) or x["fail"]("parent_window and handle_token: %r" % call)
-print("ok: through XWayland, the portal's colour in all eight boxes; called with " + call)
