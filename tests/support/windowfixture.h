@@ -11,6 +11,7 @@
 #include "transparency/transparencyslider.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStringList>
 
 struct WindowFixture {
