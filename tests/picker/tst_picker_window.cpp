@@ -2,81 +2,152 @@
 #include "picker/screenpicker.h"
 #include "windowfixture.h"
 
+#include <QDialog>
+#include <QElapsedTimer>
 #include <QMouseEvent>
 #include <QTest>
 
+Q_DECLARE_METATYPE(platform::ScreenReading)
+
 namespace {
 
-const QPoint kPointer(500, 400);
+const QPoint kHere(40, 30);
+const QPoint kThere(300, 200);
 
 struct PickerFixture : WindowFixture {
     PickerFixture()
     {
-        desktop.pointer.at = kPointer;
-        desktop.screen.pixels.insert(kPointer + QPoint(1, 1), qRgb(10, 20, 30));
+        desktop.screen.fill = qRgb(1, 1, 1); // under the hot spot itself
+        desktop.screen.pixels.insert(kHere + QPoint(1, 1), qRgb(10, 20, 30));
+        desktop.screen.pixels.insert(kThere + QPoint(1, 1), qRgb(200, 0, 100));
+        desktop.pointer.at = kHere;
     }
 
-    void click() { QTest::mouseClick(c().pickerButton, Qt::LeftButton); }
-    void tick() { window.screenPicker().tick(); }
-
-    QList<bool> boxesEnabled() const
+    void run(const QStringList& events)
     {
-        QList<bool> enabled;
-        for (auto* box : c().channelBoxes)
-            enabled << box->isEnabled();
-        return enabled;
+        using Answer = platform::DesktopPickAnswer;
+        const QHash<QString, std::function<void()>> act {
+            { "click", [&] { QTest::mouseClick(c().pickerButton, Qt::LeftButton); } },
+            { "tick", [&] { window.screenPicker().tick(); } },
+            { "S down", [&] { desktop.keys.down.insert(Qt::Key_S); } },
+            { "S up", [&] { desktop.keys.down.remove(Qt::Key_S); } },
+            { "move there", [&] { desktop.pointer.at = kThere; } },
+            { "screen fails", [&] { desktop.screen.unreadable = true; } },
+            { "desktop picks", [&] { desktop.desktopPick.answer(Answer::picked(0x0a141e)); } },
+            { "desktop cancels", [&] { desktop.desktopPick.answer(Answer::cancelled()); } },
+            { "no portal", [&] { desktop.desktopPick.answer(Answer::unavailable()); } },
+        };
+        for (const QString& e : events)
+            act.value(e)();
     }
 };
 
-const QStringList kStartNotations { "162, 129, 255", "&HFF81A2&", "16744866", "#A281FF",
-    "93, 126, 0", "93, 126, 0, 0", "170, 240, 181", "ffff81a2" };
+const QStringList kStart { "162, 129, 255", "&HFF81A2&", "16744866", "#A281FF", "93, 126, 0",
+    "93, 126, 0, 0", "170, 240, 181", "ffff81a2" };
+const QStringList kPicked { "10, 20, 30", "&H1E140A&", "1971210", "#0A141E", "245, 235, 225",
+    "20, 10, 0, 225", "140, 120, 19", "ff1e140a" };
+// While the picker runs only the KML box keeps its text.
+const QStringList kRunning = QStringList(7) + QStringList { "ffff81a2" };
 
 } // namespace
 
 class TestPickerWindow : public QObject {
     Q_OBJECT
 private slots:
-    void runningPickerShowsOnlyTheSample()
+    void steps_data()
+    {
+        QTest::addColumn<platform::ScreenReading>("reading");
+        QTest::addColumn<QStringList>("events");
+        QTest::addColumn<QStringList>("notations");
+        QTest::addColumn<QRgb>("preview");
+        QTest::addColumn<int>("notices"); // "the screen cannot be read"
+        const auto grab = platform::ScreenReading::X11Grab;
+        const auto portal = platform::ScreenReading::Portal;
+        QTest::newRow("a tick samples beside the pointer")
+            << grab << QStringList { "click", "tick", "move there", "tick" } << kRunning
+            << qRgb(200, 0, 100) << 0;
+        QTest::newRow("S at a tick stops with the sample before")
+            << grab << QStringList { "click", "tick", "move there", "S down", "tick" } << kPicked
+            << qRgb(10, 20, 30) << 0;
+        QTest::newRow("S released before the tick is not seen")
+            << grab << QStringList { "click", "S down", "S up", "tick" } << kRunning
+            << qRgb(10, 20, 30) << 0;
+        QTest::newRow("a click stops with the last sample")
+            << grab << QStringList { "click", "tick", "move there", "click" } << kPicked
+            << qRgb(10, 20, 30) << 0;
+        QTest::newRow("a failed read shows the previous pixel")
+            << grab << QStringList { "click", "tick", "screen fails", "tick" } << kRunning
+            << qRgb(10, 20, 30) << 0;
+        QTest::newRow("no first read: the colour back and a notice")
+            << grab << QStringList { "screen fails", "click", "tick" } << kStart
+            << qRgb(162, 129, 255) << 1;
+        QTest::newRow("the desktop's pick is committed; ticks do nothing")
+            << portal << QStringList { "click", "tick", "desktop picks" } << kPicked
+            << qRgb(10, 20, 30) << 0;
+        QTest::newRow("a cancel gives the colour back")
+            << portal << QStringList { "click", "desktop cancels" } << kStart << qRgb(162, 129, 255)
+            << 0;
+        QTest::newRow("an answer after a click is ignored")
+            << portal << QStringList { "click", "click", "desktop picks" } << kStart
+            << qRgb(162, 129, 255) << 0;
+        QTest::newRow("no portal: the colour back and a notice")
+            << portal << QStringList { "click", "no portal" } << kStart << qRgb(162, 129, 255) << 1;
+        QTest::newRow("nothing to read: the colour back and a notice")
+            << platform::ScreenReading::None << QStringList { "click", "tick" } << kStart
+            << qRgb(162, 129, 255) << 1;
+    }
+
+    void steps()
+    {
+        QFETCH(platform::ScreenReading, reading);
+        QFETCH(QStringList, events);
+        QFETCH(QStringList, notations);
+        QFETCH(QRgb, preview);
+        QFETCH(int, notices);
+        PickerFixture f;
+        f.desktop.platform.screenReading = reading;
+        f.run(events);
+        QCOMPARE(f.notations(), notations);
+        QCOMPARE(f.c().preview->backColour(), preview);
+        const bool running = notations == kRunning;
+        QCOMPARE(f.window.pickerActive(), running);
+        QCOMPARE(f.c().pickerButton->isChecked(), running);
+        QCOMPARE(f.boxes(), running ? kStart.first().split(", ") : notations.first().split(", "));
+        for (auto* box : f.c().channelBoxes)
+            QCOMPARE(box->isEnabled(), !running);
+        // A stop that committed while the picker still counted as running would meet the lock.
+        QCOMPARE(f.desktop.messages.shown.size(), notices);
+        for (const auto& shown : f.desktop.messages.shown)
+            QVERIFY(shown.text == picker::ScreenPicker::unreadableNotice()
+                && shown.icon == platform::MessageIcon::Exclamation);
+    }
+
+    void ticksWaitWhileAModalBoxIsOpen()
     {
         PickerFixture f;
-        f.click();
-        QVERIFY(f.c().pickerButton->isChecked());
-        QCOMPARE(f.boxesEnabled(), (QList<bool> { false, false, false }));
-        f.tick();
+        f.run({ "click", "tick", "S down", "move there" });
+        QDialog box(&f.window);
+        box.setModal(true);
+        box.show();
+        f.run({ "tick" });
+        QVERIFY(f.window.pickerActive());
         QCOMPARE(f.c().preview->backColour(), qRgb(10, 20, 30));
-        QCOMPARE(f.notations(), QStringList(7) + QStringList { "ffff81a2" });
-        QCOMPARE(f.channels(), (QList<int> { 162, 129, 255 }));
-        f.c().transparency->setValue(128); // KML and preview still follow the slider
-        QCOMPARE(f.notations(), QStringList(7) + QStringList { "80ff81a2" });
-        QVERIFY(f.desktop.messages.shown.isEmpty());
+        box.close();
+        f.run({ "tick" });
+        QCOMPARE(f.notations(), kPicked);
     }
 
-    void stopMakesTheSampleCurrent_data()
+    // The real timer, counted over one second of the event loop.
+    void readsTheScreenTenTimesASecond()
     {
-        QTest::addColumn<bool>("byKey");
-        QTest::newRow("S key") << true;
-        QTest::newRow("click") << false;
-    }
-
-    void stopMakesTheSampleCurrent()
-    {
-        QFETCH(bool, byKey);
         PickerFixture f;
-        f.click();
-        f.tick();
-        if (byKey)
-            f.desktop.keys.down.insert(Qt::Key_S);
-        byKey ? f.tick() : f.click();
-        QVERIFY(!f.window.pickerActive());
-        QVERIFY(!f.c().pickerButton->isChecked());
-        QCOMPARE(f.notations(),
-            (QStringList { "10, 20, 30", "&H1E140A&", "1971210", "#0A141E", "245, 235, 225",
-                "20, 10, 0, 225", "140, 120, 19", "ff1e140a" }));
-        QCOMPARE(f.channels(), (QList<int> { 10, 20, 30 }));
-        QCOMPARE(f.boxes(), (QStringList { "10", "20", "30" }));
-        QCOMPARE(f.boxesEnabled(), (QList<bool> { true, true, true }));
-        QCOMPARE(f.c().channelColumns[2]->level(), 30);
-        QVERIFY(f.desktop.messages.shown.isEmpty()); // the lock is off before the bars move
+        f.run({ "click" });
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 1000)
+            QTest::qWait(int(1000 - clock.elapsed()));
+        QVERIFY2(f.desktop.screen.reads >= 9 && f.desktop.screen.reads <= 11,
+            qPrintable(QString::number(f.desktop.screen.reads)));
     }
 
     void focusLeavesADisabledBoxForTheEyedropper_data()
@@ -101,46 +172,37 @@ private slots:
         f.window.screenPicker().toggle(); // as a keyboard or accessibility press does
         QCOMPARE(f.window.focusWidget()->objectName(), after);
         QCOMPARE(f.c().master->value(), 140);
-        QCOMPARE(f.channels(), (QList<int> { 164, 131, 255 }));
         QVERIFY(f.desktop.messages.shown.isEmpty());
     }
 
-    // The bars take a colour from outside, but each refuses to act, once, with the lock warning.
+    // The bars take a colour from outside but refuse to act on it, each with one warning.
     void colourFromOutsideWhileRunning_data()
     {
-        QTest::addColumn<QRgb>("colour");
         QTest::addColumn<bool>("byDialog"); // or by a right-click on the opaque preview
+        QTest::addColumn<QRgb>("colour");
         QTest::addColumn<int>("warnings");
-        QTest::newRow("same colour") << qRgb(162, 129, 255) << false << 0;
-        QTest::newRow("red and blue differ") << qRgb(0, 129, 7) << false << 2;
-        QTest::newRow("dialog, all differ") << qRgb(1, 2, 3) << true << 3;
+        QTest::newRow("pick, same colour") << false << qRgb(162, 129, 255) << 0;
+        QTest::newRow("pick, red and blue differ") << false << qRgb(0, 129, 7) << 2;
+        QTest::newRow("dialog, all differ") << true << qRgb(1, 2, 3) << 3;
     }
 
     void colourFromOutsideWhileRunning()
     {
-        QFETCH(QRgb, colour);
         QFETCH(bool, byDialog);
+        QFETCH(QRgb, colour);
         QFETCH(int, warnings);
         PickerFixture f;
-        f.desktop.screen.fill = colour;
-        f.desktop.pointer.at = {};
-        f.click();
-        f.tick();
+        f.desktop.screen.pixels.insert(kHere + QPoint(1, 1), colour);
         f.desktop.colourDialog.answer = QColor(colour);
+        f.run({ "click", "tick" });
         if (byDialog)
             f.c().chooseColour->click();
         else
             QTest::mouseClick(f.c().preview, Qt::RightButton, {}, { 20, 20 });
-        QCOMPARE(f.desktop.messages.shown.size(), warnings);
-        for (const auto& shown : f.desktop.messages.shown) {
-            QCOMPARE(shown.text, kLocked);
-            QCOMPARE(shown.title, "Warning");
-            QCOMPARE(shown.icon, platform::MessageIcon::Information);
-        }
+        QCOMPARE(f.warnings(kLocked), warnings);
         QVERIFY(f.window.pickerActive());
-        const QColor c(colour);
-        QCOMPARE(f.channels(), (QList<int> { c.red(), c.green(), c.blue() }));
-        QCOMPARE(f.boxes(), (QStringList { "162", "129", "255" }));
+        QCOMPARE(f.channels(), (QList<int> { qRed(colour), qGreen(colour), qBlue(colour) }));
+        QCOMPARE(f.boxes(), kStart.first().split(", "));
         QCOMPARE(f.c().channelColumns[0]->level(), 162);
     }
 
@@ -160,18 +222,6 @@ private slots:
             }
             QCOMPARE(f.window.pickerActive(), expected);
         }
-    }
-
-    void unreadableScreenLeavesTheWindowWorking()
-    {
-        PickerFixture f;
-        f.desktop.screen.unreadable = true;
-        f.click();
-        f.tick();
-        QVERIFY(!f.window.pickerActive());
-        QCOMPARE(f.desktop.messages.shown.size(), 1);
-        QCOMPARE(f.notations(), kStartNotations);
-        QCOMPARE(f.boxesEnabled(), (QList<bool> { true, true, true }));
     }
 };
 

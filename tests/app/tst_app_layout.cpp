@@ -216,4 +216,4 @@ private:
 };
 
 QTEST_MAIN(TestLayout)
-#include "tst_layout.moc"
+#include "tst_app_layout.moc"
