@@ -20,15 +20,8 @@ namespace platform {
 
 class FakeColourDialog final : public ColourDialog {
 public:
-    std::optional<QColor> choose(QWidget*, const QColor& initial) override
-    {
-        ++opened;
-        lastInitial = initial;
-        return answer;
-    }
+    std::optional<QColor> choose(QWidget*, const QColor&) override { return answer; }
     std::optional<QColor> answer; // nullopt: the user cancels
-    int opened = 0;
-    QColor lastInitial;
 };
 
 class FakeScreen final : public ScreenSampler {
@@ -66,7 +59,6 @@ class FakeDesktopPick final : public DesktopColourPick {
 public:
     void begin(QWidget* window, Done done) override
     {
-        ++begun;
         if (forwardTo)
             forwardTo->begin(window, std::move(done));
         else
@@ -74,7 +66,6 @@ public:
     }
     void abandon() override
     {
-        ++abandoned;
         if (forwardTo)
             forwardTo->abandon();
         pending = nullptr;
@@ -86,8 +77,6 @@ public:
             done(a);
     }
     Done pending;
-    int begun = 0;
-    int abandoned = 0;
     DesktopColourPick* forwardTo = nullptr;
 };
 

@@ -1,4 +1,5 @@
-// A started window on a fake desktop, with readers for what the user sees.
+// A started window on a fake desktop, with readers for what the user sees and
+// a small script of user actions.
 #pragma once
 
 #include "app/colourwindow.h"
@@ -6,13 +7,16 @@
 #include "channels/channelentry.h"
 #include "channels/columngauge.h"
 #include "picker/pickerbutton.h"
+#include "picker/screenpicker.h"
 #include "support/fakeplatform.h"
 #include "transparency/previewbox.h"
 #include "transparency/transparencyslider.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringList>
+#include <QTest>
 
 struct WindowFixture {
     platform::FakePlatform desktop;
@@ -55,6 +59,61 @@ struct WindowFixture {
         for (const auto& shown : desktop.messages.shown)
             n += shown.text == text;
         return n;
+    }
+
+    // Runs user actions written as "verb arguments...", e.g. "master 140",
+    // "type 0 300" (text into the red box and the release of a key), "focus 1"
+    // (the green bar gets the focus by Tab), "dialog 1 2 3", "right-click 70 30".
+    void run(const QStringList& actions)
+    {
+        for (const QString& action : actions) {
+            const QStringList w = action.split(QLatin1Char(' '));
+            const auto n = [&w](int i) { return w.value(i).toInt(); };
+            const QString& verb = w[0];
+            QFocusEvent tab(QEvent::FocusIn, Qt::TabFocusReason);
+            using Answer = platform::DesktopPickAnswer;
+            if (verb == "colour")
+                setColour(n(1), n(2), n(3));
+            else if (verb == "master" || verb == "bar")
+                bar(verb == "master" ? 3 : n(1))->setValue(n(w.size() - 1));
+            else if (verb == "focus")
+                QCoreApplication::sendEvent(bar(n(1)), &tab);
+            else if (verb == "type") {
+                c().channelBoxes[n(1)]->setText(w.mid(2).join(' '));
+                QTest::keyClick(c().channelBoxes[n(1)], Qt::Key_End);
+            } else if (verb == "transparency")
+                c().transparency->setValue(n(1));
+            else if (verb == "dialog") {
+                desktop.colourDialog.answer = QColor(n(1), n(2), n(3));
+                c().chooseColour->click();
+            } else if (verb == "right-click")
+                QTest::mouseClick(c().preview, Qt::RightButton, {}, QPoint(n(1), n(2)));
+            else if (verb == "eyedropper")
+                QTest::mouseClick(c().pickerButton, Qt::LeftButton);
+            else if (verb == "tick")
+                window.screenPicker().tick();
+            else if (action == "S down")
+                desktop.keys.down.insert(Qt::Key_S);
+            else if (action == "S up")
+                desktop.keys.down.remove(Qt::Key_S);
+            else if (verb == "pointer")
+                desktop.pointer.at = QPoint(n(1), n(2));
+            else if (action == "screen fails")
+                desktop.screen.unreadable = true;
+            else if (verb == "screen")
+                desktop.screen.fill = qRgb(n(1), n(2), n(3));
+            else if (verb == "desktop")
+                desktop.desktopPick.answer(w[1] == "picks" ? Answer::picked(qRgb(n(2), n(3), n(4)))
+                        : w[1] == "cancels"                ? Answer::cancelled()
+                                                           : Answer::unavailable());
+            else if (verb == "tab") // to a control, as a keyboard user does
+                for (int i = 0; i < 20 && QApplication::focusWidget()->objectName() != w[1]; ++i)
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            else if (verb == "keys")
+                QTest::keySequence(QApplication::focusWidget(), QKeySequence(w.mid(1).join(' ')));
+            else
+                QFAIL(qPrintable("unknown action " + action));
+        }
     }
 };
 
