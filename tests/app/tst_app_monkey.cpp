@@ -5,7 +5,6 @@
 #include "colour/notations.h"
 #include "colour/typedvalue.h"
 #include "picker/screenpicker.h"
-#include "scrollbarpart.h"
 #include "windowfixture.h"
 
 #include <QRandomGenerator>
@@ -56,80 +55,40 @@ private slots:
         const quint32 seed = envOr("MARIVELL_MONKEY_SEED", 20261207);
         const int events = envOr("MARIVELL_MONKEY_EVENTS", 10000);
         WindowFixture f;
-        auto& desktop = f.desktop;
+        QVERIFY(QTest::qWaitForWindowActive(&f.window)); // keys go to the focused control
         QRandomGenerator random(seed);
         const auto pick = [&](int n) { return int(random.bounded(n)); };
+        const auto any = [&](int n) { return QString::number(pick(n)); };
         const QStringList odd { "", "-", " 7", "1e2", "12.5", "2a", "+3", "300", "0.5" };
-        bool committedWhilePicking = false;
         const std::function<QString()> actions[] = {
+            [&] { return "arrow " + any(4) + (pick(2) ? " up" : " down"); },
+            [&] { return "keys " + QString(pick(2) ? "Down" : "PgUp"); },
+            [&] { return "drag " + any(4) + " " + any(256); },
+            [&] { return "focus " + any(4); }, // as by Tab; the master re-centres
+            [&] { return "type " + any(3) + " " + (pick(2) ? any(300) : odd[pick(odd.size())]); },
+            [&] { return "keys Backspace"; },
+            [&] { return "transparency " + any(256); },
+            [&] { return "eyedropper"; },
+            [&] { return "screen " + any(256) + " " + any(256) + " " + any(256); },
+            [&] { return pick(6) ? "S up" : "S down"; },
+            [&] { return "tick"; },
+            [&] { return (pick(4) ? "right-click " : "left-click ") + any(148) + " " + any(43); },
             [&] {
-                auto* bar = f.bar(pick(4));
-                const auto arrow
-                    = pick(2) ? QStyle::SC_ScrollBarAddLine : QStyle::SC_ScrollBarSubLine;
-                QTest::mouseClick(bar, Qt::LeftButton, {}, scrollBarPart(bar, arrow).center());
-                QTest::keyClick(bar, pick(2) ? Qt::Key_Down : Qt::Key_PageUp);
-                bar->setSliderDown(true); // a drag
-                bar->setSliderPosition(pick(256));
-                bar->setSliderDown(false);
-                return "arrow, key and drag on " + bar->objectName();
-            },
-            [&] {
-                auto* box = f.c().channelBoxes[pick(3)];
-                const QString typed = pick(2) ? QString::number(pick(300)) : odd[pick(odd.size())];
-                if (pick(2))
-                    box->selectAll();
-                QTest::keyClicks(box, typed);
-                if (pick(3) == 0)
-                    QTest::keyClick(box, Qt::Key_Backspace);
-                return "typing '" + typed + "' into " + box->objectName();
-            },
-            [&] {
-                f.c().transparency->setValue(pick(256));
-                QTest::mouseClick(f.c().pickerButton, Qt::LeftButton);
-                return QStringLiteral("transparency and eyedropper");
-            },
-            [&] {
-                desktop.screen.fill = qRgb(pick(256), pick(256), pick(256));
-                desktop.keys.down.clear();
-                if (pick(6) == 0)
-                    desktop.keys.down.insert(Qt::Key_S);
-                f.window.screenPicker().tick();
-                return QStringLiteral("picker tick");
-            },
-            [&] {
-                auto* preview = f.c().preview;
-                const bool right = pick(4);
-                QTest::mouseClick(preview, right ? Qt::RightButton : Qt::LeftButton, {},
-                    QPoint(pick(preview->width()), pick(preview->height())));
-                committedWhilePicking |= right && f.window.pickerActive();
-                return QStringLiteral("click on the preview");
-            },
-            [&] {
-                const QColor answer(pick(256), pick(256), pick(256));
-                desktop.colourDialog.answer = pick(3) ? std::optional(answer) : std::nullopt;
-                f.c().chooseColour->click();
-                committedWhilePicking |= desktop.colourDialog.answer && f.window.pickerActive();
-                return QStringLiteral("colour dialog");
-            },
-            [&] {
-                QList<QWidget*> targets;
-                for (auto* w : f.window.findChildren<QWidget*>())
-                    if (w->focusPolicy() & Qt::TabFocus && w->isEnabled())
-                        targets << w;
-                QWidget* target = targets[pick(targets.size())];
-                target->setFocus(Qt::TabFocusReason);
-                // Offscreen windows may not be active: deliver the focus event ourselves.
-                QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
-                QCoreApplication::sendEvent(target, &in);
-                return "focus to " + target->objectName();
+                return pick(3) ? "dialog " + any(256) + " " + any(256) + " " + any(256)
+                               : "dialog cancel";
             },
         };
-        auto& shown = desktop.messages.shown;
+        bool committedWhilePicking = false;
+        auto& shown = f.desktop.messages.shown;
         for (int i = 0; i < events; ++i) {
             committedWhilePicking &= f.window.pickerActive();
             const bool locked = f.window.pickerActive();
             const qsizetype before = shown.size();
             const QString action = actions[pick(int(std::size(actions)))]();
+            f.run({ action });
+            committedWhilePicking |= locked
+                && (action.startsWith("right")
+                    || (action.startsWith("dialog") && !action.endsWith("l")));
             const auto where
                 = QStringLiteral("seed %1, event %2 (%3): ").arg(seed).arg(i).arg(action);
             for (qsizetype b = before; b < shown.size(); ++b)

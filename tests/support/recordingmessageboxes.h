@@ -15,8 +15,10 @@ public:
         QString text;
     };
 
-    void show(
-        QWidget* parent, MessageIcon icon, const QString& title, const QString& text) override;
+    void show(QWidget*, MessageIcon icon, const QString& title, const QString& text) override
+    {
+        shown.append({ icon, title, text });
+    }
 
     QList<Shown> shown;
 };

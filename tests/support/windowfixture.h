@@ -8,6 +8,7 @@
 #include "channels/columngauge.h"
 #include "picker/pickerbutton.h"
 #include "picker/screenpicker.h"
+#include "scrollbarpart.h"
 #include "support/fakeplatform.h"
 #include "transparency/previewbox.h"
 #include "transparency/transparencyslider.h"
@@ -17,6 +18,9 @@
 #include <QPushButton>
 #include <QStringList>
 #include <QTest>
+
+inline const QString kLocked
+    = QStringLiteral("This command is locked while the color picker is enabled.");
 
 struct WindowFixture {
     platform::FakePlatform desktop;
@@ -61,6 +65,33 @@ struct WindowFixture {
         return n;
     }
 
+    // What the user sees, in one line: bars | boxes | the master and its
+    // column | the RGB box | the preview's colour | how many boxes were shown.
+    QString state() const
+    {
+        QStringList bars, boxes;
+        for (int ch = 0; ch < 3; ++ch)
+            bars << QString::number(bar(ch)->value()), boxes << c().channelBoxes[ch]->text();
+        return QStringLiteral("%1 | %2 | %3 %4 | %5 | %6 | %7")
+            .arg(bars.join(' '), boxes.join(' '))
+            .arg(c().master->value())
+            .arg(c().masterColumn->level())
+            .arg(c().rgb->text(), QColor(c().preview->backColour()).name())
+            .arg(desktop.messages.shown.size());
+    }
+
+    // Every box is titled "Warning"; the picker lock's has the information icon.
+    bool boxesAsDesigned() const
+    {
+        for (const auto& shown : desktop.messages.shown) {
+            const bool locked = shown.text == kLocked;
+            if (shown.title != "Warning"
+                || (shown.icon == platform::MessageIcon::Information) != locked)
+                return false;
+        }
+        return true;
+    }
+
     // Runs user actions written as "verb arguments...", e.g. "master 140",
     // "type 0 300" (text into the red box and the release of a key), "focus 1"
     // (the green bar gets the focus by Tab), "dialog 1 2 3", "right-click 70 30".
@@ -70,24 +101,40 @@ struct WindowFixture {
             const QStringList w = action.split(QLatin1Char(' '));
             const auto n = [&w](int i) { return w.value(i).toInt(); };
             const QString& verb = w[0];
-            QFocusEvent tab(QEvent::FocusIn, Qt::TabFocusReason);
             using Answer = platform::DesktopPickAnswer;
             if (verb == "colour")
                 setColour(n(1), n(2), n(3));
             else if (verb == "master" || verb == "bar")
                 bar(verb == "master" ? 3 : n(1))->setValue(n(w.size() - 1));
-            else if (verb == "focus")
-                QCoreApplication::sendEvent(bar(n(1)), &tab);
+            else if (verb == "arrow" || verb == "hold") { // "hold": past the auto-repeat delay
+                const auto part
+                    = w[2] == "up" ? QStyle::SC_ScrollBarSubLine : QStyle::SC_ScrollBarAddLine;
+                const QPoint at = scrollBarPart(bar(n(1)), part).center();
+                QTest::mousePress(bar(n(1)), Qt::LeftButton, {}, at);
+                if (verb == "hold")
+                    QTest::qWait(700);
+                QTest::mouseRelease(bar(n(1)), Qt::LeftButton, {}, at);
+            } else if (verb == "drag") { // a bar's thumb to a value and let go
+                bar(n(1))->setSliderDown(true);
+                bar(n(1))->setSliderPosition(n(2));
+                bar(n(1))->setSliderDown(false);
+            } else if (verb == "focus")
+                bar(n(1))->setFocus(Qt::TabFocusReason);
             else if (verb == "type") {
                 c().channelBoxes[n(1)]->setText(w.mid(2).join(' '));
                 QTest::keyClick(c().channelBoxes[n(1)], Qt::Key_End);
             } else if (verb == "transparency")
                 c().transparency->setValue(n(1));
-            else if (verb == "dialog") {
+            else if (verb == "dialog") { // the colour chosen there, or "dialog cancel"
                 desktop.colourDialog.answer = QColor(n(1), n(2), n(3));
+                if (w[1] == "cancel")
+                    desktop.colourDialog.answer.reset();
                 c().chooseColour->click();
-            } else if (verb == "right-click")
-                QTest::mouseClick(c().preview, Qt::RightButton, {}, QPoint(n(1), n(2)));
+            } else if (verb.endsWith("-click")) { // "right-click X Y" on the preview, or left
+                const auto button = verb == "left-click" ? Qt::LeftButton : Qt::RightButton;
+                QTest::mouseClick(c().preview, button, {}, QPoint(n(1), n(2)));
+            } else if (verb == "toggle") // the eyedropper pressed by keyboard or accessibility
+                window.screenPicker().toggle();
             else if (verb == "eyedropper")
                 QTest::mouseClick(c().pickerButton, Qt::LeftButton);
             else if (verb == "tick")
@@ -116,6 +163,3 @@ struct WindowFixture {
         }
     }
 };
-
-inline const QString kLocked
-    = QStringLiteral("This command is locked while the color picker is enabled.");
