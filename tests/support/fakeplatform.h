@@ -5,11 +5,11 @@
 #include "platform/colourdialog.h"
 #include "platform/desktopcolourpick.h"
 #include "platform/keystate.h"
+#include "platform/messageboxes.h"
 #include "platform/platform.h"
 #include "platform/pointer.h"
 #include "platform/screensampler.h"
 #include "platform/session.h"
-#include "support/recordingmessageboxes.h"
 
 #include <QHash>
 #include <QSet>
@@ -17,6 +17,23 @@
 #include <utility>
 
 namespace platform {
+
+// Records the boxes that would have been shown.
+class RecordingMessageBoxes final : public MessageBoxes {
+public:
+    struct Shown {
+        MessageIcon icon;
+        QString title;
+        QString text;
+    };
+
+    void show(QWidget*, MessageIcon icon, const QString& title, const QString& text) override
+    {
+        shown.append({ icon, title, text });
+    }
+
+    QList<Shown> shown;
+};
 
 class FakeColourDialog final : public ColourDialog {
 public:

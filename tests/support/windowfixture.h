@@ -94,7 +94,8 @@ struct WindowFixture {
 
     // Runs user actions written as "verb arguments...", e.g. "master 140",
     // "type 0 300" (text into the red box and the release of a key), "focus 1"
-    // (the green bar gets the focus by Tab), "dialog 1 2 3", "right-click 70 30".
+    // (the green bar gets the focus by Tab; "focus 1 back": given back with
+    // the window), "dialog 1 2 3", "right-click 70 30" (on the preview).
     void run(const QStringList& actions)
     {
         for (const QString& action : actions) {
@@ -119,7 +120,8 @@ struct WindowFixture {
                 bar(n(1))->setSliderPosition(n(2));
                 bar(n(1))->setSliderDown(false);
             } else if (verb == "focus")
-                bar(n(1))->setFocus(Qt::TabFocusReason);
+                bar(n(1))->setFocus(
+                    w.value(2) == "back" ? Qt::ActiveWindowFocusReason : Qt::TabFocusReason);
             else if (verb == "type") {
                 c().channelBoxes[n(1)]->setText(w.mid(2).join(' '));
                 QTest::keyClick(c().channelBoxes[n(1)], Qt::Key_End);
