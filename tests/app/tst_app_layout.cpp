@@ -13,18 +13,13 @@ const QColor kWindowGrey(212, 208, 200);
 // white passes for the columns' empty part.
 const QColor kThemeBase(40, 44, 52);
 
-struct Probe {
-    QPoint twips;
-    QColor colour;
-};
-
 struct Control {
     const char* name;
     const char* kind;
     QRect twips;
     bool atLeastAsWide = false; // a caption widened so the free fonts show every letter
     bool caption = false;
-    std::vector<Probe> probes = {};
+    std::vector<std::pair<QPoint, QColor>> probes = {}; // in twips
 };
 
 // A column covers its drawn pieces: background, body, top rim, surface and
@@ -120,8 +115,8 @@ private slots:
             QCOMPARE(label.pixelColor(label.rect().bottomLeft()), kWindowGrey);
             QVERIFY(!label.convertToFormat(QImage::Format_RGB32).allGray()); // the blue text
         }
-        for (const Probe& probe : design.probes)
-            QCOMPARE(m_drawn.pixelColor(probe.twips / 15).name(), probe.colour.name());
+        for (const auto& [twips, colour] : design.probes)
+            QCOMPARE(m_drawn.pixelColor(twips / 15).name(), colour.name());
     }
 
 private:

@@ -19,13 +19,6 @@ namespace {
 
 const QString kIllegal = QStringLiteral("Illegal value.");
 
-// Text arriving in one go (a paste), then the release of one key.
-void enter(channels::ChannelEntry* box, const QString& text)
-{
-    box->setText(text);
-    QTest::keyClick(box, Qt::Key_End);
-}
-
 // The design's tab order, from the box that has the focus at start-up.
 const QStringList kTabOrder { "red1", "green1", "blue1", "Label1", "Slider1", "Slider2", "Slider3",
     "Slider4", "Text8", "Text7", "Text5", "Text4", "Text1", "Text3", "Text2", "Command1",
@@ -67,7 +60,7 @@ private slots:
         // The stored 160, 120, 90 meet one rise of the master through the
         // nesting of the change handling: green runs twice, blue jumps to 255.
         QCOMPARE(changes, (QList<int> { 1, 2, 1, 1 }));
-        QCOMPARE(f.state(), "162 129 255 | 162 129 255 | 128 128 | 162, 129, 255 | #a281ff | 0");
+        QCOMPARE(f.state(), "162 129 255 | = | 128 128 | = | = | 0");
         QCOMPARE(f.notations().mid(1),
             (QStringList { "&HFF81A2&", "16744866", "#A281FF", "93, 126, 0", "93, 126, 0, 0",
                 "170, 240, 181", "ffff81a2" }));
@@ -76,7 +69,8 @@ private slots:
         QCOMPARE(f.window.focusWidget(), f.c().channelBoxes[0]);
     }
 
-    // The state after a script of user actions, as WindowFixture::state() writes it.
+    // The state after a script of user actions, as WindowFixture::state() writes it:
+    // bars | boxes | master and column | RGB box | preview | message boxes.
     void script_data()
     {
         QTest::addColumn<QStringList>("actions");
@@ -84,50 +78,48 @@ private slots:
         const QString c = "colour 160 120 90";
         // The red bar already stands on the new red, so only the resync puts the 300 right.
         const QString r = "colour 176 10 20\ntype 0 300";
-        QTest::newRow("master rises") << QStringList { c,
-            "master 129" } << "162 122 92 | 162 122 92 | 129 129 | 162, 122, 92 | #a27a5c | 0";
-        QTest::newRow("master falls") << QStringList { c,
-            "master 127" } << "158 118 88 | 158 118 88 | 127 127 | 158, 118, 88 | #9e7658 | 0";
+        QTest::newRow("master rises")
+            << QStringList { c, "master 129" } << "162 122 92 | = | 129 129 | = | = | 0";
+        QTest::newRow("master falls")
+            << QStringList { c, "master 127" } << "158 118 88 | = | 127 127 | = | = | 0";
         QTest::newRow("each master move from the last") << QStringList { c, "master 140",
-            "master 135" } << "160 120 90 | 160 120 90 | 135 135 | 160, 120, 90 | #a0785a | 0";
-        QTest::newRow("a channel bar's focus re-centres") << QStringList { c, "master 140",
-            "focus 1" } << "160 120 90 | 160 120 90 | 128 128 | 160, 120, 90 | #a0785a | 0";
-        QTest::newRow("a click on a channel bar's arrow focuses it: re-centres")
-            << QStringList { c, "master 140", "arrow 1 down" }
-            << "160 130 90 | 160 130 90 | 128 128 | 160, 130, 90 | #a0825a | 0";
+            "master 135" } << "160 120 90 | = | 135 135 | = | = | 0";
+        QTest::newRow("a channel bar's focus re-centres")
+            << QStringList { c, "master 140", "focus 1" } << "160 120 90 | = | 128 128 | = | = | 0";
+        QTest::newRow("a click on a channel bar's arrow focuses it: re-centres") << QStringList { c,
+            "master 140", "arrow 1 down" } << "160 130 90 | = | 128 128 | = | = | 0";
         QTest::newRow("a bar's focus given back with the window: no re-centring")
             << QStringList { c, "master 140", "focus 1 back" }
-            << "162 122 92 | 162 122 92 | 140 140 | 162, 122, 92 | #a27a5c | 0";
-        QTest::newRow("1 snaps to 0 first") << QStringList { "colour 1 5 0", "master 127" }
-                                            << "0 3 0 | 0 3 0 | 127 127 | 0, 3, 0 | #000300 | 0";
+            << "162 122 92 | = | 140 140 | = | = | 0";
+        QTest::newRow("1 snaps to 0 first")
+            << QStringList { "colour 1 5 0", "master 127" } << "0 3 0 | = | 127 127 | = | = | 0";
         QTest::newRow("254 snaps to 255 first") << QStringList { "colour 254 255 100",
-            "master 129" } << "255 255 102 | 255 255 102 | 129 129 | 255, 255, 102 | #ffff66 | 0";
+            "master 129" } << "255 255 102 | = | 129 129 | = | = | 0";
         QTest::newRow("all at 255: ends early, column kept") << QStringList { "colour 255 255 254",
-            "master 129" } << "255 255 255 | 255 255 255 | 129 128 | 255, 255, 255 | #ffffff | 0";
+            "master 129" } << "255 255 255 | = | 129 128 | = | = | 0";
         QTest::newRow("typed: the master re-centres") << QStringList { c, "master 140",
-            "type 0 100" } << "98 120 90 | 98 120 90 | 128 128 | 98, 120, 90 | #62785a | 0";
-        QTest::newRow("typed 300: refused") << QStringList { c, "master 140",
-            "type 0 300" } << "162 122 92 | 300 122 92 | 140 140 | 162, 122, 92 | #a27a5c | 1";
-        QTest::newRow("dialog after a refused 300") << QStringList { r,
-            "dialog 176 99 98" } << "176 99 98 | 176 99 98 | 128 128 | 176, 99, 98 | #b06362 | 1";
+            "type 0 100" } << "98 120 90 | = | 128 128 | = | = | 0";
+        QTest::newRow("typed 300: refused") << QStringList { c, "master 140", "type 0 300" }
+                                            << "162 122 92 | 300 122 92 | 140 140 | = | = | 1";
+        QTest::newRow("dialog after a refused 300")
+            << QStringList { r, "dialog 176 99 98" } << "176 99 98 | = | 128 128 | = | = | 1";
         QTest::newRow("right-click on the clear photograph after a refused 300")
             << QStringList { "transparency 0", r, "right-click 70 30" }
-            << "176 155 104 | 176 155 104 | 128 128 | 176, 155, 104 | #b09b68 | 1";
-        QTest::newRow("picker stop after a locked bar") << QStringList {
-            "colour 176 10 20", "screen 176 20 20", "eyedropper", "bar 1 20", "tick", "eyedropper"
-        } << "176 20 20 | 176 20 20 | 128 128 | 176, 20, 20 | #b01414 | 1";
+            << "176 155 104 | = | 128 128 | = | = | 1";
+        QTest::newRow("picker stop after a locked bar") << QStringList { "colour 176 10 20",
+            "screen 176 20 20", "eyedropper", "bar 1 20", "tick", "eyedropper" }
+                                                        << "176 20 20 | = | 128 128 | = | = | 1";
         // The picker's timer samples the black screen meanwhile.
         QTest::newRow("a locked arrow held: one warning") << QStringList { "eyedropper",
-            "hold 0 down" } << "172 129 255 | 162 129 255 | 128 128 |  | #000000 | 1";
-        QTest::newRow("keys: red bar") << QStringList { "tab Slider1",
-            "keys Down" } << "172 129 255 | 172 129 255 | 128 128 | 172, 129, 255 | #ac81ff | 0";
-        QTest::newRow("keys: blue bar") << QStringList { "tab Slider3",
-            "keys PgUp" } << "162 129 235 | 162 129 235 | 128 128 | 162, 129, 235 | #a281eb | 0";
-        QTest::newRow("keys: master") << QStringList { "tab Slider4",
-            "keys Down" } << "164 131 255 | 164 131 255 | 129 129 | 164, 131, 255 | #a483ff | 0";
+            "hold 0 down" } << "172 129 255 | 162 129 255 | 128 128 |  | 0 0 0 | 1";
+        QTest::newRow("keys: red bar") << QStringList { "tab Slider1", "keys Down" }
+                                       << "172 129 255 | = | 128 128 | = | = | 0";
+        QTest::newRow("keys: blue bar") << QStringList { "tab Slider3", "keys PgUp" }
+                                        << "162 129 235 | = | 128 128 | = | = | 0";
+        QTest::newRow("keys: master") << QStringList { "tab Slider4", "keys Down" }
+                                      << "164 131 255 | = | 129 129 | = | = | 0";
         QTest::newRow("keys: typed red")
-            << QStringList { "keys Ctrl+A, 2, 0, 0" }
-            << "200 129 255 | 200 129 255 | 128 128 | 200, 129, 255 | #c881ff | 0";
+            << QStringList { "keys Ctrl+A, 2, 0, 0" } << "200 129 255 | = | 128 128 | = | = | 0";
     }
 
     void script()
@@ -182,7 +174,8 @@ private slots:
         });
         user.start(10);
         auto* red = window.controls().channelBoxes[0];
-        enter(red, QStringLiteral("300"));
+        red->setText(QStringLiteral("300")); // a paste, then the release of a key
+        QTest::keyClick(red, Qt::Key_End);
         if (releasedHere)
             QTest::keyRelease(red, Qt::Key(key));
         QCOMPARE(shown, QStringList { kIllegal });

@@ -19,8 +19,7 @@
 namespace platform {
 
 // Records the boxes that would have been shown.
-class RecordingMessageBoxes final : public MessageBoxes {
-public:
+struct RecordingMessageBoxes final : MessageBoxes {
     struct Shown {
         MessageIcon icon;
         QString title;
@@ -35,14 +34,12 @@ public:
     QList<Shown> shown;
 };
 
-class FakeColourDialog final : public ColourDialog {
-public:
+struct FakeColourDialog final : ColourDialog {
     std::optional<QColor> choose(QWidget*, const QColor&) override { return answer; }
     std::optional<QColor> answer; // nullopt: the user cancels
 };
 
-class FakeScreen final : public ScreenSampler {
-public:
+struct FakeScreen final : ScreenSampler {
     std::optional<QRgb> pixelAt(QPoint global) override
     {
         ++reads;
@@ -58,22 +55,19 @@ public:
     int reads = 0;
 };
 
-class FakePointer final : public Pointer {
-public:
+struct FakePointer final : Pointer {
     QPoint position() const override { return at; }
     QPoint at;
 };
 
-class FakeKeys final : public KeyState {
-public:
+struct FakeKeys final : KeyState {
     bool isDown(int qtKey) const override { return down.contains(qtKey); }
     QSet<int> down;
 };
 
 // Holds the pending pick until the test answers it, or hands the pick on to
 // another implementation (the real portal client on a test's own bus).
-class FakeDesktopPick final : public DesktopColourPick {
-public:
+struct FakeDesktopPick final : DesktopColourPick {
     void begin(QWidget* window, Done done) override
     {
         if (forwardTo)

@@ -39,14 +39,6 @@ struct WindowFixture {
 
     QList<int> channels() const { return { bar(0)->value(), bar(1)->value(), bar(2)->value() }; }
 
-    QStringList boxes() const
-    {
-        QStringList texts;
-        for (auto* box : c().channelBoxes)
-            texts << box->text();
-        return texts;
-    }
-
     // The eight notation boxes in the command-line tool's order.
     QStringList notations() const
     {
@@ -66,17 +58,26 @@ struct WindowFixture {
     }
 
     // What the user sees, in one line: bars | boxes | the master and its
-    // column | the RGB box | the preview's colour | how many boxes were shown.
+    // column | the RGB box | the preview's colour | how many message boxes
+    // were shown; "=" where boxes, RGB box or preview agree with the bars.
     QString state() const
     {
-        QStringList bars, boxes;
-        for (int ch = 0; ch < 3; ++ch)
-            bars << QString::number(bar(ch)->value()), boxes << c().channelBoxes[ch]->text();
+        const QList<int> v = channels();
+        const QString bars = QStringLiteral("%1 %2 %3").arg(v[0]).arg(v[1]).arg(v[2]);
+        const auto same = [&](const QString& text) { return text == bars ? "=" : text; };
+        QStringList boxes;
+        for (auto* box : c().channelBoxes)
+            boxes << box->text();
+        const QColor preview(c().preview->backColour());
         return QStringLiteral("%1 | %2 | %3 %4 | %5 | %6 | %7")
-            .arg(bars.join(' '), boxes.join(' '))
+            .arg(bars, same(boxes.join(' ')))
             .arg(c().master->value())
             .arg(c().masterColumn->level())
-            .arg(c().rgb->text(), QColor(c().preview->backColour()).name())
+            .arg(same(c().rgb->text().replace(", ", " ")),
+                same(QStringLiteral("%1 %2 %3")
+                         .arg(preview.red())
+                         .arg(preview.green())
+                         .arg(preview.blue())))
             .arg(desktop.messages.shown.size());
     }
 
