@@ -40,11 +40,6 @@ app::NotationBox* copySession(WindowFixture& f, const QString& box)
     return f.window.findChild<app::NotationBox*>(box);
 }
 
-QString focused()
-{
-    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
-}
-
 } // namespace
 
 class TestAppWindow : public QObject {
@@ -138,18 +133,15 @@ private slots:
     void keyThatClosedTheWarning_data()
     {
         QTest::addColumn<int>("key");
-        QTest::addColumn<bool>("onOk"); // pressed and released on the OK button
         QTest::addColumn<bool>("releasedHere"); // or in another program, after a switch
-        QTest::newRow("Return") << int(Qt::Key_Return) << false << true;
-        QTest::newRow("Escape") << int(Qt::Key_Escape) << false << true;
-        QTest::newRow("Return released elsewhere") << int(Qt::Key_Return) << false << false;
-        QTest::newRow("Space clicks OK") << int(Qt::Key_Space) << true << false;
+        QTest::newRow("Return") << int(Qt::Key_Return) << true;
+        QTest::newRow("Escape") << int(Qt::Key_Escape) << true;
+        QTest::newRow("Return released elsewhere") << int(Qt::Key_Return) << false;
     }
 
     void keyThatClosedTheWarning()
     {
         QFETCH(int, key);
-        QFETCH(bool, onOk);
         QFETCH(bool, releasedHere);
         platform::FakePlatform fake;
         platform::QtMessageBoxes boxes;
@@ -167,10 +159,7 @@ private slots:
             if (!box || box == last)
                 return;
             shown << (last = box)->text();
-            if (onOk)
-                QTest::keyClick(box->button(QMessageBox::Ok), Qt::Key(key));
-            else
-                QTest::keyPress(box, Qt::Key(key));
+            QTest::keyPress(box, Qt::Key(key));
         });
         user.start(10);
         auto* red = window.controls().channelBoxes[0];
@@ -188,11 +177,10 @@ private slots:
     {
         WindowFixture f;
         QVERIFY(QTest::qWaitForWindowActive(&f.window));
-        QStringList visited { focused() };
-        for (int i = 0; i < kTabOrder.size(); ++i) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            visited << focused();
-        }
+        QStringList visited;
+        for (int i = 0; i <= kTabOrder.size();
+             ++i, QTest::keyClick(qApp->focusWidget(), Qt::Key_Tab))
+            visited << qApp->focusWidget()->objectName();
         QCOMPARE(visited, kTabOrder + QStringList { kTabOrder.first() });
     }
 
@@ -204,7 +192,6 @@ private slots:
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<QString>("text");
         QTest::newRow("click RGB") << "Text3" << 0 << 0 << "162, 129, 255";
-        QTest::newRow("click HSL") << "Text8" << 0 << 0 << "170, 240, 181";
         QTest::newRow("Return in RGB") << "Text3" << int(Qt::Key_Return) << 0 << "162, 129, 255";
         QTest::newRow("keypad Enter in HTML")
             << "Text7" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "#A281FF";

@@ -4,7 +4,6 @@
 
 #include <QDialog>
 #include <QElapsedTimer>
-#include <QMouseEvent>
 #include <QTest>
 
 Q_DECLARE_METATYPE(platform::ScreenReading)
@@ -61,6 +60,10 @@ private slots:
         QTest::newRow("the focus in red1 goes to the eyedropper")
             << grab << QStringList { "master 140", "toggle" }
             << "164 131 255 | = | 140 140 |  | = | 0";
+        QTest::newRow("a double-click starts")
+            << grab << QStringList { "double-click" } << kRunning + "= | 0";
+        QTest::newRow("a second double-click stops")
+            << grab << QStringList { "double-click", "double-click" } << kStart + "0";
         QTest::newRow("the desktop's pick is committed; ticks do nothing")
             << portal << QStringList { "eyedropper", "tick", "desktop picks 10 20 30" } << kPicked;
         QTest::newRow("a cancel gives the colour back")
@@ -120,24 +123,6 @@ private slots:
             QTest::qWait(int(1000 - clock.elapsed()));
         QVERIFY2(f.desktop.screen.reads >= 9 && f.desktop.screen.reads <= 11,
             qPrintable(QString::number(f.desktop.screen.reads)));
-    }
-
-    void doubleClickTogglesOnce()
-    {
-        PickerFixture f;
-        auto* button = f.c().pickerButton;
-        // The events X11 delivers for a double-click.
-        const QEvent::Type sequence[] = { QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
-            QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease };
-        for (const bool expected : { true, false }) {
-            for (const QEvent::Type type : sequence) {
-                const bool down = type != QEvent::MouseButtonRelease;
-                QMouseEvent event(type, QPointF(12, 12), button->mapToGlobal(QPointF(12, 12)),
-                    Qt::LeftButton, down ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-                QApplication::sendEvent(button, &event);
-            }
-            QCOMPARE(f.window.pickerActive(), expected);
-        }
     }
 };
 

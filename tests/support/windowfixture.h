@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QStringList>
 #include <QTest>
@@ -28,7 +29,6 @@ struct WindowFixture {
 
     explicit WindowFixture(bool load = true)
     {
-        window.setWindowTitle(QStringLiteral("Marivell test"));
         if (load)
             window.start();
     }
@@ -133,12 +133,22 @@ struct WindowFixture {
                 if (w[1] == "cancel")
                     desktop.colourDialog.answer.reset();
                 c().chooseColour->click();
-            } else if (verb.endsWith("-click")) { // "right-click X Y" on the preview, or left
+            } else if (verb == "right-click"
+                || verb == "left-click") { // "right-click X Y" on the preview, or left
                 const auto button = verb == "left-click" ? Qt::LeftButton : Qt::RightButton;
                 QTest::mouseClick(c().preview, button, {}, QPoint(n(1), n(2)));
             } else if (verb == "toggle") // the eyedropper pressed by keyboard or accessibility
                 window.screenPicker().toggle();
-            else if (verb == "eyedropper")
+            else if (verb == "double-click") { // on the eyedropper, as X11 delivers it
+                for (const auto type : { QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                         QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease }) {
+                    const auto buttons
+                        = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+                    QMouseEvent event(
+                        type, QPointF(12, 12), QPointF(12, 12), Qt::LeftButton, buttons, {});
+                    QApplication::sendEvent(c().pickerButton, &event);
+                }
+            } else if (verb == "eyedropper")
                 QTest::mouseClick(c().pickerButton, Qt::LeftButton);
             else if (verb == "tick")
                 window.screenPicker().tick();
