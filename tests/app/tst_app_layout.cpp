@@ -3,8 +3,6 @@
 // the column gauges draw. Written here as designed, not taken from the product.
 #include "windowfixture.h"
 
-#include <QTest>
-
 namespace {
 
 const QColor kBlue(0, 0, 255);

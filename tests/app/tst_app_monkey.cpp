@@ -4,11 +4,9 @@
 #include "app/qtcolour.h"
 #include "colour/notations.h"
 #include "colour/typedvalue.h"
-#include "picker/screenpicker.h"
 #include "windowfixture.h"
 
 #include <QRandomGenerator>
-#include <QTest>
 #include <functional>
 
 namespace {

@@ -1,10 +1,7 @@
 // The screen picker run from the window's eyedropper.
-#include "picker/screenpicker.h"
 #include "windowfixture.h"
 
 #include <QDialog>
-#include <QElapsedTimer>
-#include <QTest>
 
 Q_DECLARE_METATYPE(platform::ScreenReading)
 
@@ -23,7 +20,7 @@ struct PickerFixture : WindowFixture {
 };
 
 const QString kStart = "162 129 255 | = | 128 128 | = | = | ";
-const QString kPicked = "10 20 30 | = | 128 128 | = | = | 0";
+const QString kPicked = "10 20 30 | = | 128 128 | = | = | ";
 const QString kRunning = "162 129 255 | = | 128 128 |  | ";
 
 } // namespace
@@ -42,40 +39,40 @@ private slots:
         const QString there = "pointer 300 200";
         QTest::newRow("a tick samples beside the pointer")
             << grab << QStringList { "eyedropper", "tick", there, "tick" }
-            << kRunning + "200 0 100 | 0";
+            << kRunning + "200 0 100 | ";
         QTest::newRow("S at a tick stops with the sample before")
             << grab << QStringList { "eyedropper", "tick", there, "S down", "tick" } << kPicked;
         QTest::newRow("S released before the tick is not seen")
             << grab << QStringList { "eyedropper", "S down", "S up", "tick" }
-            << kRunning + "10 20 30 | 0";
+            << kRunning + "10 20 30 | ";
         QTest::newRow("a click stops with the last sample")
             << grab << QStringList { "eyedropper", "tick", there, "eyedropper" } << kPicked;
         QTest::newRow("a failed read shows the previous pixel")
             << grab << QStringList { "eyedropper", "tick", "screen fails", "tick" }
-            << kRunning + "10 20 30 | 0";
+            << kRunning + "10 20 30 | ";
         QTest::newRow("no first read: the colour back and a notice")
-            << grab << QStringList { "screen fails", "eyedropper", "tick" } << kStart + "1";
+            << grab << QStringList { "screen fails", "eyedropper", "tick" } << kStart + "!";
         // The focus leaves a box the picker disables for the eyedropper, not
         // for a bar, whose focus would re-centre the master against the lock.
         QTest::newRow("the focus in red1 goes to the eyedropper")
             << grab << QStringList { "master 140", "toggle" }
-            << "164 131 255 | = | 140 140 |  | = | 0";
+            << "164 131 255 | = | 140 140 |  | = | ";
         QTest::newRow("a double-click starts")
-            << grab << QStringList { "double-click" } << kRunning + "= | 0";
+            << grab << QStringList { "double-click" } << kRunning + "= | ";
         QTest::newRow("a second double-click stops")
-            << grab << QStringList { "double-click", "double-click" } << kStart + "0";
+            << grab << QStringList { "double-click", "double-click" } << kStart;
         QTest::newRow("the desktop's pick is committed; ticks do nothing")
             << portal << QStringList { "eyedropper", "tick", "desktop picks 10 20 30" } << kPicked;
         QTest::newRow("a cancel gives the colour back")
-            << portal << QStringList { "eyedropper", "desktop cancels" } << kStart + "0";
+            << portal << QStringList { "eyedropper", "desktop cancels" } << kStart;
         QTest::newRow("an answer after a click is ignored")
             << portal << QStringList { "eyedropper", "eyedropper", "desktop picks 1 2 3" }
-            << kStart + "0";
+            << kStart;
         QTest::newRow("no portal: the colour back and a notice")
-            << portal << QStringList { "eyedropper", "desktop none" } << kStart + "1";
+            << portal << QStringList { "eyedropper", "desktop none" } << kStart + "!";
         QTest::newRow("nothing to read: the colour back and a notice")
             << platform::ScreenReading::None << QStringList { "eyedropper", "tick" }
-            << kStart + "1";
+            << kStart + "!";
     }
 
     void steps()
@@ -87,7 +84,6 @@ private slots:
         f.desktop.platform.screenReading = reading;
         f.run(events);
         QCOMPARE(f.state(), state);
-        QVERIFY(f.boxesAsDesigned());
         const bool running = f.c().rgb->text().isEmpty();
         QCOMPARE(f.window.pickerActive(), running);
         QCOMPARE(f.c().pickerButton->isChecked(), running);
@@ -117,10 +113,7 @@ private slots:
     {
         PickerFixture f;
         f.run({ "eyedropper" });
-        QElapsedTimer clock;
-        clock.start();
-        while (clock.elapsed() < 1000)
-            QTest::qWait(int(1000 - clock.elapsed()));
+        QTest::qWait(1000);
         QVERIFY2(f.desktop.screen.reads >= 9 && f.desktop.screen.reads <= 11,
             qPrintable(QString::number(f.desktop.screen.reads)));
     }

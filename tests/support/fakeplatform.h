@@ -43,11 +43,7 @@ struct FakeScreen final : ScreenSampler {
     std::optional<QRgb> pixelAt(QPoint global) override
     {
         ++reads;
-        if (unreadable)
-            return std::nullopt;
-        if (pixels.contains(global))
-            return pixels.value(global);
-        return fill;
+        return unreadable ? std::nullopt : std::optional(pixels.value(global, fill));
     }
     QHash<QPoint, QRgb> pixels;
     QRgb fill = qRgb(0, 0, 0);

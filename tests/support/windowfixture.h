@@ -58,8 +58,9 @@ struct WindowFixture {
     }
 
     // What the user sees, in one line: bars | boxes | the master and its
-    // column | the RGB box | the preview's colour | how many message boxes
-    // were shown; "=" where boxes, RGB box or preview agree with the bars.
+    // column | the RGB box | the preview's colour | the message boxes shown,
+    // "i" or "!" for each box titled "Warning" with the information or the
+    // exclamation icon; "=" where boxes, RGB box or preview agree with the bars.
     QString state() const
     {
         const QList<int> v = channels();
@@ -69,6 +70,11 @@ struct WindowFixture {
         for (auto* box : c().channelBoxes)
             boxes << box->text();
         const QColor preview(c().preview->backColour());
+        QString shown;
+        for (const auto& box : desktop.messages.shown)
+            shown += box.title != "Warning"                      ? '?'
+                : box.icon == platform::MessageIcon::Information ? 'i'
+                                                                 : '!';
         return QStringLiteral("%1 | %2 | %3 %4 | %5 | %6 | %7")
             .arg(bars, same(boxes.join(' ')))
             .arg(c().master->value())
@@ -77,20 +83,8 @@ struct WindowFixture {
                 same(QStringLiteral("%1 %2 %3")
                          .arg(preview.red())
                          .arg(preview.green())
-                         .arg(preview.blue())))
-            .arg(desktop.messages.shown.size());
-    }
-
-    // Every box is titled "Warning"; the picker lock's has the information icon.
-    bool boxesAsDesigned() const
-    {
-        for (const auto& shown : desktop.messages.shown) {
-            const bool locked = shown.text == kLocked;
-            if (shown.title != "Warning"
-                || (shown.icon == platform::MessageIcon::Information) != locked)
-                return false;
-        }
-        return true;
+                         .arg(preview.blue())),
+                shown);
     }
 
     // Runs user actions written as "verb arguments...", e.g. "master 140",
