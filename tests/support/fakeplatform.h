@@ -5,11 +5,11 @@
 #include "platform/colourdialog.h"
 #include "platform/desktopcolourpick.h"
 #include "platform/keystate.h"
+#include "platform/messageboxes.h"
 #include "platform/platform.h"
 #include "platform/pointer.h"
 #include "platform/screensampler.h"
 #include "platform/session.h"
-#include "support/recordingmessageboxes.h"
 
 #include <QHash>
 #include <QSet>
@@ -18,29 +18,32 @@
 
 namespace platform {
 
-class FakeColourDialog final : public ColourDialog {
-public:
-    std::optional<QColor> choose(QWidget*, const QColor& initial) override
+// Records the boxes that would have been shown.
+struct RecordingMessageBoxes final : MessageBoxes {
+    struct Shown {
+        MessageIcon icon;
+        QString title;
+        QString text;
+    };
+
+    void show(QWidget*, MessageIcon icon, const QString& title, const QString& text) override
     {
-        ++opened;
-        lastInitial = initial;
-        return answer;
+        shown.append({ icon, title, text });
     }
-    std::optional<QColor> answer; // nullopt: the user cancels
-    int opened = 0;
-    QColor lastInitial;
+
+    QList<Shown> shown;
 };
 
-class FakeScreen final : public ScreenSampler {
-public:
+struct FakeColourDialog final : ColourDialog {
+    std::optional<QColor> choose(QWidget*, const QColor&) override { return answer; }
+    std::optional<QColor> answer; // nullopt: the user cancels
+};
+
+struct FakeScreen final : ScreenSampler {
     std::optional<QRgb> pixelAt(QPoint global) override
     {
         ++reads;
-        if (unreadable)
-            return std::nullopt;
-        if (pixels.contains(global))
-            return pixels.value(global);
-        return fill;
+        return unreadable ? std::nullopt : std::optional(pixels.value(global, fill));
     }
     QHash<QPoint, QRgb> pixels;
     QRgb fill = qRgb(0, 0, 0);
@@ -48,25 +51,21 @@ public:
     int reads = 0;
 };
 
-class FakePointer final : public Pointer {
-public:
+struct FakePointer final : Pointer {
     QPoint position() const override { return at; }
     QPoint at;
 };
 
-class FakeKeys final : public KeyState {
-public:
+struct FakeKeys final : KeyState {
     bool isDown(int qtKey) const override { return down.contains(qtKey); }
     QSet<int> down;
 };
 
 // Holds the pending pick until the test answers it, or hands the pick on to
 // another implementation (the real portal client on a test's own bus).
-class FakeDesktopPick final : public DesktopColourPick {
-public:
+struct FakeDesktopPick final : DesktopColourPick {
     void begin(QWidget* window, Done done) override
     {
-        ++begun;
         if (forwardTo)
             forwardTo->begin(window, std::move(done));
         else
@@ -74,7 +73,6 @@ public:
     }
     void abandon() override
     {
-        ++abandoned;
         if (forwardTo)
             forwardTo->abandon();
         pending = nullptr;
@@ -86,8 +84,6 @@ public:
             done(a);
     }
     Done pending;
-    int begun = 0;
-    int abandoned = 0;
     DesktopColourPick* forwardTo = nullptr;
 };
 

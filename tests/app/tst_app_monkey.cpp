@@ -1,0 +1,102 @@
+// Thousands of seeded random user actions on the real window; after each, what
+// must always hold is checked. A failure names the seed and the event, to replay:
+//   MARIVELL_MONKEY_SEED=<seed> MARIVELL_MONKEY_EVENTS=<n> tst_app_monkey
+#include "app/qtcolour.h"
+#include "colour/notations.h"
+#include "colour/typedvalue.h"
+#include "windowfixture.h"
+
+#include <QRandomGenerator>
+#include <functional>
+
+namespace {
+
+// What must hold after every action; empty when it does. A colour from
+// outside while the picker runs fills the notations until it restarts.
+QString brokenInvariant(const WindowFixture& f, bool committedWhilePicking)
+{
+    const auto& c = f.c();
+    if (f.window.pickerActive()) {
+        const bool empty = f.notations().mid(0, 7) == QStringList(7);
+        const bool enabled = c.channelBoxes[0]->isEnabled() || c.channelBoxes[2]->isEnabled();
+        return (empty || committedWhilePicking) && !enabled ? QString() : "picker state";
+    }
+    const auto number = app::toColourNumber(c.preview->backColour());
+    const colour::Rgb rgb = colour::channelsOf(number);
+    const int channels[] = { rgb.red, rgb.green, rgb.blue };
+    for (int ch = 0; ch < 3; ++ch) {
+        const auto typed = colour::readTypedChannel(c.channelBoxes[ch]->text().toStdString());
+        if (typed.verdict != colour::TypedChannel::Verdict::Accepted)
+            return {}; // a refused entry stands in a box: nothing is promised
+        if (c.channelBars[ch]->value() != channels[ch] || typed.value != channels[ch]
+            || c.channelColumns[ch]->level() != channels[ch])
+            return QStringLiteral("bar, box or column %1 is not at %2").arg(ch).arg(channels[ch]);
+    }
+    const auto n = colour::notationsOf(number, c.transparency->value());
+    QStringList expected;
+    for (const auto& text : { n.rgb, n.hexaVb, n.longVb, n.html, n.cmy, n.cmyk, n.hsl, n.kml })
+        expected << QString::fromStdString(text);
+    return f.notations() == expected ? QString() : "notations " + f.notations().join(" | ");
+}
+
+} // namespace
+
+class TestAppMonkey : public QObject {
+    Q_OBJECT
+private slots:
+    void randomUseKeepsTheWindowConsistent()
+    {
+        const auto envOr = [](const char* name, int fallback) {
+            const int value = qEnvironmentVariableIntValue(name);
+            return value ? value : fallback;
+        };
+        const quint32 seed = envOr("MARIVELL_MONKEY_SEED", 20261207);
+        const int events = envOr("MARIVELL_MONKEY_EVENTS", 10000);
+        WindowFixture f;
+        QVERIFY(QTest::qWaitForWindowActive(&f.window)); // keys go to the focused control
+        QRandomGenerator random(seed);
+        const auto pick = [&](int n) { return int(random.bounded(n)); };
+        const auto any = [&](int n) { return QString::number(pick(n)); };
+        const QStringList odd { "", "-", " 7", "1e2", "12.5", "2a", "+3", "300", "0.5" };
+        const std::function<QString()> actions[] = {
+            [&] { return "arrow " + any(4) + (pick(2) ? " up" : " down"); },
+            [&] { return "keys " + QString(pick(2) ? "Down" : "PgUp"); },
+            [&] { return "drag " + any(4) + " " + any(256); },
+            [&] { return "focus " + any(4); }, // as by Tab; the master re-centres
+            [&] { return "type " + any(3) + " " + (pick(2) ? any(300) : odd[pick(odd.size())]); },
+            [&] { return "keys Backspace"; },
+            [&] { return "transparency " + any(256); },
+            [&] { return "eyedropper"; },
+            [&] { return "screen " + any(256) + " " + any(256) + " " + any(256); },
+            [&] { return pick(6) ? "S up" : "S down"; },
+            [&] { return "tick"; },
+            [&] { return (pick(4) ? "right-click " : "left-click ") + any(148) + " " + any(43); },
+            [&] {
+                return pick(3) ? "dialog " + any(256) + " " + any(256) + " " + any(256)
+                               : "dialog cancel";
+            },
+        };
+        bool committedWhilePicking = false;
+        auto& shown = f.desktop.messages.shown;
+        for (int i = 0; i < events; ++i) {
+            committedWhilePicking &= f.window.pickerActive();
+            const bool locked = f.window.pickerActive();
+            const qsizetype before = shown.size();
+            const QString action = actions[pick(int(std::size(actions)))]();
+            f.run({ action });
+            committedWhilePicking |= locked
+                && (action.startsWith("right")
+                    || (action.startsWith("dialog") && !action.endsWith("l")));
+            const auto where
+                = QStringLiteral("seed %1, event %2 (%3): ").arg(seed).arg(i).arg(action);
+            for (qsizetype b = before; b < shown.size(); ++b)
+                QVERIFY2(shown[b].text == "Illegal value." || (locked && shown[b].text == kLocked),
+                    qPrintable(where + "unexpected message box " + shown[b].text));
+            const QString broken = brokenInvariant(f, committedWhilePicking);
+            QVERIFY2(broken.isEmpty(), qPrintable(where + broken));
+        }
+    }
+};
+
+QTEST_MAIN(TestAppMonkey)
+#include "tst_app_monkey.moc"
