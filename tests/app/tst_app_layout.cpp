@@ -117,6 +117,22 @@ private slots:
             QCOMPARE(m_drawn.pixelColor(twips / 15).name(), colour.name());
     }
 
+    // The design's fonts, in the free stand-ins the build installs.
+    void fonts()
+    {
+        const std::pair<const char*, QString> designed[]
+            = { { "Text6", "Liberation Mono 15 bold" }, { "Label1", "Carlito 9 bold" },
+                  { "Command2", "Liberation Sans 9 " }, { "Text3", "Liberation Sans 8 " } };
+        for (const auto& [name, font] : designed) {
+            const QFontInfo shown(m_f.window.findChild<QWidget*>(name)->font());
+            QCOMPARE(QString("%1 %2 %3")
+                         .arg(shown.family())
+                         .arg(shown.pointSize())
+                         .arg(shown.bold() ? "bold" : ""),
+                font);
+        }
+    }
+
 private:
     WindowFixture m_f;
     QImage m_drawn;

@@ -1,6 +1,6 @@
 # The program under openbox as assistive technology and a user meet it: every
 # control by role and name, the notations read, a bar set through its value, the
-# picker started and stopped by its action; then, driven through the X server,
+# picker started and stopped by its action, two copies announced; then, driven through the X server,
 # it stays above an activated window, picks that window's colour with S held, is
 # dragged by its background and the picker's caption only with the left button,
 # and an instant click leaves no window-manager move running. Its picker reads
@@ -37,6 +37,13 @@ x["wait_for"]("green 200 in every box", lambda: [w.text(n) for n in NOTATIONS] =
 for pressed in (True, False):
     w.press("Color picker")
     x["wait_for"]("the picker pressed: %s" % pressed, lambda: w.pressed("Color picker") == pressed)
+said = []  # a screen reader hears every copy, the second from the same box too
+w.pyatspi.Registry.registerEventListener(lambda e: said.append((e.source.name, e.any_data)),
+                                         "object:property-change:accessible-description")
+for _ in range(2):
+    w.press("HTML", "text", "Copy")
+events = __import__("gi.repository.GLib").repository.GLib.MainContext.default()
+x["wait_for"]("two copies announced", lambda: events.iteration(False) or said.count(("HTML", "Copied")) == 2)
 
 search = lambda title: xdotool("search", "--onlyvisible", "--name", title).split()[:1]
 ours = int(x["wait_for"]("the window", lambda: search("^Marivell v"))[0])
