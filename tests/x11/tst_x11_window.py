@@ -22,7 +22,9 @@ GREEN_200 = ["162, 200, 255", "&HFFC8A2&", "16763042", "#A2C8FF", "93, 55, 0", "
 
 xdotool = lambda *a: subprocess.run(["xdotool", *map(str, a)], capture_output=True, text=True).stdout
 centre = lambda a: (lambda e: (e.x + e.width // 2, e.y + e.height // 2))(a.queryComponent().getExtents(0))
-w = x["Marivell"](sys.argv[1])
+root_messages = x["start"](["xev", "-root", "-event", "property"], stdout=subprocess.PIPE, text=True)
+time.sleep(0.2)  # watching before the launcher's startup id is answered
+w = x["Marivell"](sys.argv[1], DESKTOP_STARTUP_ID="launcher-7_TIME0")
 w.frame.name.startswith("Marivell v 2.0 (") or x["fail"]("title %r" % w.frame.name)
 found = {(role, name) for role, name, _ in w.controls()}
 set(CONTROLS + [("label", c) for c in CAPTIONS]) <= found or x["fail"]("controls %s" % sorted(found))
@@ -37,6 +39,8 @@ x["wait_for"]("green 200 in every box", lambda: [w.text(n) for n in NOTATIONS] =
 for pressed in (True, False):
     w.press("Color picker")
     x["wait_for"]("the picker pressed: %s" % pressed, lambda: w.pressed("Color picker") == pressed)
+root_messages.terminate()  # the launch finished: the launcher stops showing it as starting
+"_NET_STARTUP_INFO_BEGIN" in root_messages.communicate()[0] or x["fail"]("the startup id was not answered")
 said = []  # a screen reader hears every copy, the second from the same box too
 w.pyatspi.Registry.registerEventListener(lambda e: said.append((e.source.name, e.any_data)),
                                          "object:property-change:accessible-description")
