@@ -46,8 +46,9 @@ w.pyatspi.Registry.registerEventListener(lambda e: said.append((e.source.name, e
                                          "object:property-change:accessible-description")
 for _ in range(2):
     w.press("HTML", "text", "Copy")
-events = __import__("gi.repository.GLib").repository.GLib.MainContext.default()
-x["wait_for"]("two copies announced", lambda: events.iteration(False) or said.count(("HTML", "Copied")) == 2)
+from gi.repository import GLib  # the events arrive through its main loop
+x["wait_for"]("two copies announced",
+              lambda: GLib.MainContext.default().iteration(False) or said.count(("HTML", "Copied")) == 2)
 
 search = lambda title: xdotool("search", "--onlyvisible", "--name", title).split()[:1]
 ours = int(x["wait_for"]("the window", lambda: search("^Marivell v"))[0])
