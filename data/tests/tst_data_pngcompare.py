@@ -88,7 +88,7 @@ class PngCompare(unittest.TestCase):
         with open(drawn, "rb") as f:
             data = f.read()
         for name, damaged in [("cut short", data[:-6]),
-                              ("a flipped width bit", data[:19] + bytes([data[19] ^ 1]) + data[20:]),
+                              ("a wrong header CRC", data[:29] + bytes([data[29] ^ 1]) + data[30:]),
                               ("not a PNG", b"GIF89a" + data[6:])]:
             with self.subTest(name):
                 committed = os.path.join(self.folder.name, "damaged.png")
