@@ -220,6 +220,8 @@ private slots:
         QCOMPARE(m_got->outcome, outcome);
         QCOMPARE(outcome == Outcome::Picked ? QColor(m_got->colour).name() : "", colour);
         QCOMPARE(stand.calls.size(), version >= 2 ? 1 : 0);
+        // Nothing else answered for the portal: "no portal" had none.
+        QCOMPARE(m_client.interface()->isServiceRegistered(kService).value(), version != 0);
     }
 
     void abandonedPickIsClosedAndItsLateAnswerIgnored()
