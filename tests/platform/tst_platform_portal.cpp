@@ -161,35 +161,29 @@ private slots:
         QTest::addColumn<Outcome>("outcome");
         QTest::addColumn<QString>("colour");
         const auto after = Reply::AfterAnswer;
+        const auto picked = Outcome::Picked, failed = Outcome::Failed;
+        const QVariantMap nothing;
+        const QVariantList answer { 0u, colour(0.2, 0.4, 0.6) };
         QTest::newRow("byte fractions give their byte")
-            << 2u << after << QVariantList { 0u, colour(0.2, 0.4, 0.6) } << Outcome::Picked
-            << "#336699";
+            << 2u << after << answer << picked << "#336699";
         QTest::newRow("nearest byte, a half up")
-            << 2u << after << QVariantList { 0u, colour(0.45, 0.5, 0.85) } << Outcome::Picked
-            << "#7380d9";
+            << 2u << after << QVariantList { 0u, colour(0.45, 0.5, 0.85) } << picked << "#7380d9";
         QTest::newRow("answered after the reply")
-            << 2u << Reply::BeforeAnswer << QVariantList { 0u, colour(0.2, 0.4, 0.6) }
-            << Outcome::Picked << "#336699";
+            << 2u << Reply::BeforeAnswer << answer << picked << "#336699";
         QTest::newRow("on a path the portal chose")
-            << 2u << Reply::OtherPath << QVariantList { 0u, colour(0.2, 0.4, 0.6) }
-            << Outcome::Picked << "#336699";
+            << 2u << Reply::OtherPath << answer << picked << "#336699";
         QTest::newRow("above one")
-            << 2u << after << QVariantList { 0u, colour(1.0000001, 0.0, 0.0) } << Outcome::Failed
-            << "";
+            << 2u << after << QVariantList { 0u, colour(1.0000001, 0.0, 0.0) } << failed << "";
         QTest::newRow("not a number")
-            << 2u << after << QVariantList { 0u, colour(0.5, 0.5, qQNaN()) } << Outcome::Failed
-            << "";
+            << 2u << after << QVariantList { 0u, colour(0.5, 0.5, qQNaN()) } << failed << "";
         QTest::newRow("bytes instead of fractions")
-            << 2u << after << QVariantList { 0u, colour(51, 102, 153) } << Outcome::Failed << "";
-        QTest::newRow("no colour")
-            << 2u << after << QVariantList { 0u, QVariantMap() } << Outcome::Failed << "";
-        QTest::newRow("no results") << 2u << after << QVariantList { 0u } << Outcome::Failed << "";
+            << 2u << after << QVariantList { 0u, colour(51, 102, 153) } << failed << "";
+        QTest::newRow("no colour") << 2u << after << QVariantList { 0u, nothing } << failed << "";
+        QTest::newRow("no results") << 2u << after << QVariantList { 0u } << failed << "";
         QTest::newRow("cancelled")
-            << 2u << after << QVariantList { 1u, QVariantMap() } << Outcome::Cancelled << "";
-        QTest::newRow("response 2")
-            << 2u << after << QVariantList { 2u, QVariantMap() } << Outcome::Failed << "";
-        QTest::newRow("a D-Bus error")
-            << 2u << Reply::Error << QVariantList() << Outcome::Failed << "";
+            << 2u << after << QVariantList { 1u, nothing } << Outcome::Cancelled << "";
+        QTest::newRow("response 2") << 2u << after << QVariantList { 2u, nothing } << failed << "";
+        QTest::newRow("a D-Bus error") << 2u << Reply::Error << QVariantList() << failed << "";
         QTest::newRow("version 1 cannot pick")
             << 1u << after << QVariantList() << Outcome::Unavailable << "";
         QTest::newRow("no portal") << 0u << after << QVariantList() << Outcome::Unavailable << "";
