@@ -33,9 +33,9 @@ const QString kService = "org.freedesktop.portal.Desktop",
 
 // How the stand-in replies to PickColor.
 enum class Reply {
-    AfterAnswer, // answers on the path the handle_token implies first: the tightest race
-    BeforeAnswer, // with that path; answers when the test releases the answer
-    OtherPath, // with a path of its own, as portals before handle_token; answers when released
+    AfterAnswer, // after answering on the path the handle_token implies: the tightest race
+    BeforeAnswer, // with that path, and answers when the test releases the answer
+    OtherPath, // with a path of its own, as portals before handle_token did; answers on release
     Error, // a D-Bus error
 };
 
