@@ -3,6 +3,7 @@
 #include "app/captionlabel.h"
 #include "app/closingkeyguard.h"
 #include "app/qtcolour.h"
+#include "app/transientconfirmation.h"
 #include "app/windowlayout.h"
 #include "channels/channelbar.h"
 #include "channels/channelentry.h"
@@ -68,6 +69,7 @@ ColourWindow::ColourWindow(platform::Platform& platform, QWidget* parent)
     new ClosingKeyGuard(this);
     m_picker = new picker::ScreenPicker(m_platform, *this, this);
     m_picker->setTimerEnabled(true); // as designed; start-up switches it off
+    m_pickerHint = new TransientConfirmation(m_c.pickerButton);
     connectHandlers();
 }
 
@@ -345,6 +347,11 @@ QRgb ColourWindow::shownColour() const
 void ColourWindow::commitColour(QRgb colour)
 {
     setColourFromOutside(colour);
+}
+
+void ColourWindow::hintAtPicker(const QString& text)
+{
+    m_pickerHint->show(text);
 }
 
 } // namespace app

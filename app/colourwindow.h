@@ -17,6 +17,8 @@ class ScreenPicker;
 
 namespace app {
 
+class TransientConfirmation;
+
 class ColourWindow : public QWidget, private picker::PickerWindow {
     Q_OBJECT
 public:
@@ -64,6 +66,7 @@ private:
     void showSample(QRgb colour) override;
     QRgb shownColour() const override;
     void commitColour(QRgb colour) override;
+    void hintAtPicker(const QString& text) override;
 
     platform::Platform& m_platform;
     WindowControls m_c;
@@ -71,6 +74,7 @@ private:
     // until the first one, and then counted as 0.
     std::optional<int> m_prevMaster;
     picker::ScreenPicker* m_picker = nullptr;
+    TransientConfirmation* m_pickerHint = nullptr;
     // Where the pointer holds the window's frame, from a left press on the
     // background until the window manager takes the move over or the release.
     std::optional<QPoint> m_dragGrip;

@@ -1,10 +1,11 @@
 #include "app/notationbox.h"
 
+#include "app/transientconfirmation.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QToolTip>
 
 namespace app {
 
@@ -12,10 +13,7 @@ NotationBox::NotationBox(bool readOnly, QWidget* parent)
     : QLineEdit(parent)
 {
     setReadOnly(readOnly);
-    m_confirmationEnd.setSingleShot(true);
-    m_confirmationEnd.setInterval(kConfirmationMs);
-    connect(&m_confirmationEnd, &QTimer::timeout, this,
-        [this] { setAccessibleDescription(QString()); });
+    m_confirmation = new TransientConfirmation(this);
 }
 
 QString NotationBox::confirmation()
@@ -27,7 +25,7 @@ bool NotationBox::copyAll()
 {
     if (!copyWhole())
         return false;
-    showTip();
+    m_confirmation->showTip(confirmation());
     return true;
 }
 
@@ -38,7 +36,7 @@ bool NotationBox::copyWhole()
     if (text().isEmpty())
         return false;
     putOnClipboard(text());
-    announce();
+    m_confirmation->announce(confirmation());
     return true;
 }
 
@@ -55,21 +53,6 @@ void NotationBox::selectAllAsPrimary()
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (clipboard->supportsSelection())
         clipboard->setText(text(), QClipboard::Selection);
-}
-
-void NotationBox::announce()
-{
-    // Screen readers speak a changed description of the focused control; a
-    // description that is already "Copied" would change nothing, so clear it first.
-    setAccessibleDescription(QString());
-    setAccessibleDescription(confirmation());
-    m_confirmationEnd.start();
-}
-
-void NotationBox::showTip()
-{
-    QToolTip::showText(
-        mapToGlobal(QPoint(0, height())), confirmation(), this, QRect(), kConfirmationMs);
 }
 
 QRect NotationBox::characterRect(int offset) const
@@ -147,7 +130,7 @@ void NotationBox::keyPressEvent(QKeyEvent* event)
     bool done = false;
     if (copy && hasSelectedText()) {
         putOnClipboard(selectedText());
-        announce();
+        m_confirmation->announce(confirmation());
         done = true;
     } else {
         done = copyWhole();
@@ -160,7 +143,7 @@ void NotationBox::keyReleaseEvent(QKeyEvent* event)
 {
     if (m_tipOnReleaseOf != 0 && event->key() == m_tipOnReleaseOf && !event->isAutoRepeat()) {
         m_tipOnReleaseOf = 0;
-        showTip();
+        m_confirmation->showTip(confirmation());
     }
     QLineEdit::keyReleaseEvent(event);
 }

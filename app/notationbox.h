@@ -2,10 +2,11 @@
 #pragma once
 
 #include <QLineEdit>
-#include <QTimer>
 #include <optional>
 
 namespace app {
+
+class TransientConfirmation;
 
 // Read-only boxes copy on every click that selects nothing (a drag still
 // selects part of the text, for the primary selection). The editable KML box
@@ -27,7 +28,6 @@ public:
     QRect characterRect(int offset) const;
 
     static QString confirmation();
-    static constexpr int kConfirmationMs = 1500;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -41,14 +41,11 @@ private:
     bool copyWhole();
     void putOnClipboard(const QString& text);
     void selectAllAsPrimary();
-    void announce();
-    void showTip();
-
     std::optional<QPoint> m_pressAt;
     bool m_focusByClick = false;
     bool m_pressBroughtFocus = false;
     int m_tipOnReleaseOf = 0;
-    QTimer m_confirmationEnd;
+    TransientConfirmation* m_confirmation = nullptr;
 };
 
 } // namespace app

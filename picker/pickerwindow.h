@@ -3,6 +3,8 @@
 
 #include <QRgb>
 
+class QString;
+
 namespace picker {
 
 class PickerWindow {
@@ -20,6 +22,9 @@ public:
     virtual QRgb shownColour() const = 0;
     // Makes a colour the current one: every notation, bar and box follows.
     virtual void commitColour(QRgb colour) = 0;
+    // A brief word by the eyedropper, for the eye and for screen readers; it
+    // asks nothing of the user, so it never takes the focus.
+    virtual void hintAtPicker(const QString& text) = 0;
 };
 
 } // namespace picker

@@ -39,6 +39,11 @@ QString ScreenPicker::unreadableNotice()
               "Everything else works as usual.");
 }
 
+QString ScreenPicker::nothingPickedHint()
+{
+    return tr("No color was picked");
+}
+
 void ScreenPicker::setTimerEnabled(bool enabled)
 {
     if (enabled)
@@ -97,10 +102,16 @@ void ScreenPicker::desktopAnswered(const platform::DesktopPickAnswer& answer)
     // a cancel or a failure stops with the colour from before the start.
     if (answer.outcome == Outcome::Picked)
         m_window.showSample(answer.colour);
-    if (answer.outcome == Outcome::Unavailable)
+    if (answer.outcome == Outcome::Unavailable) {
         stopUnreadable();
-    else
-        stop();
+        return;
+    }
+    stop();
+    // Desktops answer a cancel for some failures and a failure for some cancels
+    // (or for a pick that took the user too long), so neither is trusted to be
+    // what the user meant: both are said, briefly and without a box.
+    if (answer.outcome != Outcome::Picked)
+        m_window.hintAtPicker(nothingPickedHint());
 }
 
 void ScreenPicker::stopUnreadable()

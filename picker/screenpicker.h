@@ -35,6 +35,7 @@ public:
     void setTimerEnabled(bool enabled);
 
     static QString unreadableNotice();
+    static QString nothingPickedHint();
 
 public slots:
     // A click on the eyedropper: starts a stopped picker, stops a running one.

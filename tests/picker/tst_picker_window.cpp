@@ -2,6 +2,7 @@
 #include "windowfixture.h"
 
 #include <QDialog>
+#include <QToolTip>
 
 Q_DECLARE_METATYPE(platform::ScreenReading)
 
@@ -63,13 +64,9 @@ private slots:
             << grab << QStringList { "double-click", "double-click" } << kStart;
         QTest::newRow("the desktop's pick is committed; ticks do nothing")
             << portal << QStringList { "eyedropper", "tick", "desktop picks 10 20 30" } << kPicked;
-        QTest::newRow("a cancel gives the colour back")
-            << portal << QStringList { "eyedropper", "desktop cancels" } << kStart;
         QTest::newRow("an answer after a click is ignored")
             << portal << QStringList { "eyedropper", "eyedropper", "desktop picks 1 2 3" }
             << kStart;
-        QTest::newRow("no portal: the colour back and a notice")
-            << portal << QStringList { "eyedropper", "desktop none" } << kStart + "!";
         QTest::newRow("nothing to read: the colour back and a notice")
             << platform::ScreenReading::None << QStringList { "eyedropper", "tick" }
             << kStart + "!";
@@ -92,6 +89,36 @@ private slots:
             QCOMPARE(box->isEnabled(), !running);
         if (running) // only the KML box keeps its text
             QCOMPARE(f.notations().mid(0, 7), QStringList(7));
+    }
+
+    // Desktops answer a cancel for some failures and the other way round:
+    // both are said, by a hint that asks nothing; only a missing portal gets a box.
+    void theDesktopsEndOfAPick_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("hint");
+        const QString none = "No color was picked";
+        QTest::newRow("picked") << "desktop picks 10 20 30" << kPicked << "";
+        QTest::newRow("cancelled") << "desktop cancels" << kStart << none;
+        QTest::newRow("failed") << "desktop fails" << kStart << none;
+        QTest::newRow("no portal") << "desktop none" << kStart + "!"
+                                   << "";
+    }
+
+    void theDesktopsEndOfAPick()
+    {
+        QFETCH(QString, answer);
+        QFETCH(QString, state);
+        QFETCH(QString, hint);
+        PickerFixture f;
+        f.desktop.platform.screenReading = platform::ScreenReading::Portal;
+        QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        QToolTip::hideText();
+        f.run({ "eyedropper", answer });
+        QCOMPARE(f.state(), state);
+        QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), hint);
+        QCOMPARE(f.c().pickerButton->accessibleDescription(), hint);
     }
 
     void ticksWaitWhileAModalBoxIsOpen()

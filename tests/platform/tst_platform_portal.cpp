@@ -1,25 +1,70 @@
+// The portal client against a stand-in portal frontend, for what Debian's own
+// frontend never sends (a malformed answer, version 1, an answer before the
+// reply); tests/x11/tst_x11_wayland.py picks through the real one.
 #include "platform/portalcolourpick.h"
 
 #include <QTest>
 #include <QtDBus>
 
 using platform::DesktopPickAnswer;
+using Outcome = DesktopPickAnswer::Outcome;
+
+namespace platform {
+char* toString(const DesktopPickAnswer::Outcome& outcome)
+{
+    switch (outcome) {
+    case Outcome::Picked:
+        return qstrdup("picked");
+    case Outcome::Cancelled:
+        return qstrdup("cancelled");
+    case Outcome::Failed:
+        return qstrdup("failed");
+    case Outcome::Unavailable:
+        return qstrdup("unavailable");
+    }
+    return qstrdup("?");
+}
+} // namespace platform
+
+namespace {
+
 const QString kService = "org.freedesktop.portal.Desktop",
               kPath = "/org/freedesktop/portal/desktop";
 
-// The desktop portal's colour pick on the session bus. It answers `answer`
-// (three fractions, or a word below) on the request path the caller's
-// handle_token implies, before its reply to the call: the tightest race a
-// client meets.
+// How the stand-in replies to PickColor.
+enum class Reply {
+    AfterAnswer, // after answering on the path the handle_token implies: the tightest race
+    BeforeAnswer, // with that path, and answers when the test releases the answer
+    OtherPath, // with a path of its own, as portals before handle_token did; answers on release
+    Error, // a D-Bus error
+};
+
+// A Response's results with a "color" of three channels.
+template <typename Channel> QVariantMap colour(Channel r, Channel g, Channel b)
+{
+    QDBusArgument colour;
+    colour.beginStructure();
+    colour << r << g << b;
+    colour.endStructure();
+    return { { "color", QVariant::fromValue(colour) } };
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Reply)
+
+// The frontend's Screenshot interface on the test's own connection to the
+// private bus. It sends `response` as the Response signal's arguments.
 class StandInPortal : public QObject, protected QDBusContext {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Screenshot")
     Q_PROPERTY(uint version MEMBER version)
 public:
     uint version = 2;
-    QString answer = "0.2,0.4,0.6";
-    QStringList calls; // "parent_window handle_token" of each call, "closed" for each Close
-    bool echo = false; // print each call
+    Reply reply = Reply::AfterAnswer;
+    QVariantList response { 0u, colour(0.2, 0.4, 0.6) };
+    QStringList calls; // "pick" for each PickColor, "closed" for each Close
+    QString held; // the request whose answer waits for release()
     QDBusConnection bus = QDBusConnection::sessionBus();
 
     bool own()
@@ -30,23 +75,24 @@ public:
     }
     ~StandInPortal() override { bus.unregisterService(kService); }
 
+    void release() { respond(held); }
+
 public slots:
-    QDBusObjectPath PickColor(const QString& parent, const QVariantMap& options)
+    QDBusObjectPath PickColor(const QString&, const QVariantMap& options)
     {
-        const QString token = options.value("handle_token").toString();
-        calls << parent + ' ' + token;
-        if (echo)
-            QTextStream(stdout) << calls.last() << Qt::endl;
-        const QString path = kPath + "/request/" + message().service().mid(1).replace('.', '_')
-            + '/' + token + (answer == "other handle" ? "_other" : "");
-        if (answer == "error") {
+        calls << "pick";
+        QString path = kPath + "/request/" + message().service().mid(1).replace('.', '_') + '/'
+            + options.value("handle_token").toString();
+        if (reply == Reply::OtherPath)
+            path += "_other";
+        if (reply == Reply::Error) {
             sendErrorReply(QDBusError::Failed, "asked to fail");
-        } else if (answer == "other handle" || answer == "later") { // after the reply
+        } else if (reply == Reply::AfterAnswer) {
+            respond(path);
+        } else {
             bus.registerObject(
                 path, "org.freedesktop.portal.Request", this, QDBusConnection::ExportAllSlots);
-            QTimer::singleShot(500, this, [this, path] { respond(path); });
-        } else {
-            respond(path);
+            held = path;
         }
         return QDBusObjectPath(path);
     }
@@ -55,27 +101,15 @@ public slots:
 private:
     void respond(const QString& path)
     {
-        const QStringList f = QString(answer.contains(',') ? answer : "0.2,0.4,0.6").split(',');
-        QDBusArgument colour;
-        colour.beginStructure();
-        if (answer == "ints")
-            colour << 51 << 102 << 153;
-        else
-            colour << f[0].toDouble() << f[1].toDouble() << f[2].toDouble();
-        colour.endStructure();
         auto signal
             = QDBusMessage::createSignal(path, "org.freedesktop.portal.Request", "Response");
-        signal << uint(answer == "cancel" ? 1 : answer == "failure" ? 2 : 0);
-        if (answer != "code only")
-            signal << (answer == "no colour"
-                    ? QVariantMap()
-                    : QVariantMap { { "color", QVariant::fromValue(colour) } });
+        signal.setArguments(response);
         bus.send(signal);
     }
 };
 
 // The real portal client against the stand-in, both on the private session
-// bus the test runs on (dbus-run-session).
+// bus the test runs on (dbus-run-session with a bus of its own).
 class TestPlatformPortal : public QObject {
     Q_OBJECT
     QDBusConnection m_client = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "client");
@@ -83,78 +117,123 @@ class TestPlatformPortal : public QObject {
 
     const platform::DesktopColourPick::Done m_done = [this](DesktopPickAnswer a) { m_got = a; };
 
-private slots:
-    void init()
+    // A call from the client's connection to the stand-in, and its answer. The
+    // bus keeps each connection's messages in order, so afterwards whatever
+    // the stand-in sent before has reached the client and been handled, and
+    // whatever the client sent before (a subscription) has reached the bus.
+    void roundTrip()
     {
-        if (!m_client.isConnected())
-            QSKIP("no session bus: run through dbus-run-session");
-        m_got.reset();
+        auto get = QDBusMessage::createMethodCall(
+            kService, kPath, "org.freedesktop.DBus.Properties", "Get");
+        get << "org.freedesktop.portal.Screenshot"
+            << "version";
+        QCOMPARE(m_client.call(get, QDBus::BlockWithGui).type(), QDBusMessage::ReplyMessage);
+        QCoreApplication::processEvents();
+    }
+
+    // The client has the reply to its call, and listens where it says.
+    void clientFollowsTheReply()
+    {
+        roundTrip(); // the reply handled: a subscription may have been sent
+        roundTrip(); // which the bus has now
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(m_client.isConnected(), "no session bus: run through dbus-run-session");
+    }
+
+    void init() { m_got.reset(); }
+
+    // Nothing installed on the machine (a real portal) can join the test.
+    void thePrivateBusStartsNoService()
+    {
+        QCOMPARE(m_client.interface()->activatableServiceNames().value(),
+            QStringList { "org.freedesktop.DBus" });
     }
 
     void answer_data()
     {
-        QTest::addColumn<QString>("exchange"); // what the stand-in answers -> the outcome
-        QTest::newRow("byte fractions give their byte") << "0.2,0.4,0.6 -> #336699";
-        QTest::newRow("nearest byte, a half up") << "0.45,0.5,0.85 -> #7380d9";
-        QTest::newRow("above one") << "1.0000001,0,0 -> failed";
-        QTest::newRow("not a number") << "0.5,0.5,nan -> failed";
-        QTest::newRow("on a handle the portal chose") << "other handle -> #336699";
-        QTest::newRow("cancelled") << "cancel -> cancelled";
-        QTest::newRow("response 2") << "failure -> failed";
-        QTest::newRow("a D-Bus error") << "error -> failed";
-        QTest::newRow("no colour") << "no colour -> failed";
-        QTest::newRow("bytes instead of fractions") << "ints -> failed";
-        QTest::newRow("no results") << "code only -> failed";
-        QTest::newRow("version 1 cannot pick") << "version 1 -> unavailable";
-        QTest::newRow("no portal") << "absent -> unavailable";
+        QTest::addColumn<uint>("version"); // 0: no portal on the bus
+        QTest::addColumn<Reply>("reply");
+        QTest::addColumn<QVariantList>("response");
+        QTest::addColumn<Outcome>("outcome");
+        QTest::addColumn<QString>("colour");
+        const auto after = Reply::AfterAnswer;
+        const auto picked = Outcome::Picked, failed = Outcome::Failed;
+        const QVariantMap nothing;
+        const QVariantList answer { 0u, colour(0.2, 0.4, 0.6) };
+        QTest::newRow("byte fractions give their byte")
+            << 2u << after << answer << picked << "#336699";
+        QTest::newRow("nearest byte, a half up")
+            << 2u << after << QVariantList { 0u, colour(0.45, 0.5, 0.85) } << picked << "#7380d9";
+        QTest::newRow("answered after the reply")
+            << 2u << Reply::BeforeAnswer << answer << picked << "#336699";
+        QTest::newRow("on a path the portal chose")
+            << 2u << Reply::OtherPath << answer << picked << "#336699";
+        QTest::newRow("above one")
+            << 2u << after << QVariantList { 0u, colour(1.0000001, 0.0, 0.0) } << failed << "";
+        QTest::newRow("not a number")
+            << 2u << after << QVariantList { 0u, colour(0.5, 0.5, qQNaN()) } << failed << "";
+        QTest::newRow("bytes instead of fractions")
+            << 2u << after << QVariantList { 0u, colour(51, 102, 153) } << failed << "";
+        QTest::newRow("no colour") << 2u << after << QVariantList { 0u, nothing } << failed << "";
+        QTest::newRow("no results") << 2u << after << QVariantList { 0u } << failed << "";
+        QTest::newRow("cancelled")
+            << 2u << after << QVariantList { 1u, nothing } << Outcome::Cancelled << "";
+        QTest::newRow("response 2") << 2u << after << QVariantList { 2u, nothing } << failed << "";
+        QTest::newRow("a D-Bus error") << 2u << Reply::Error << QVariantList() << failed << "";
+        QTest::newRow("version 1 cannot pick")
+            << 1u << after << QVariantList() << Outcome::Unavailable << "";
+        QTest::newRow("no portal") << 0u << after << QVariantList() << Outcome::Unavailable << "";
     }
 
     void answer()
     {
-        QFETCH(QString, exchange);
-        const QString portal = exchange.section(" -> ", 0, 0);
+        QFETCH(uint, version);
+        QFETCH(Reply, reply);
+        QFETCH(QVariantList, response);
+        QFETCH(Outcome, outcome);
+        QFETCH(QString, colour);
         StandInPortal stand;
-        stand.answer = portal;
-        stand.version = portal == "version 1" ? 1 : 2;
-        QVERIFY(portal == "absent" || stand.own());
+        stand.version = version;
+        stand.reply = reply;
+        stand.response = response;
+        QVERIFY(version == 0 || stand.own());
         platform::PortalColourPick pick(m_client);
         pick.begin(nullptr, m_done);
         QVERIFY(!m_got); // never from inside the call
+        if (reply == Reply::BeforeAnswer || reply == Reply::OtherPath) {
+            QTRY_VERIFY(!stand.held.isEmpty());
+            clientFollowsTheReply();
+            QVERIFY(!m_got); // the user is still picking
+            stand.release();
+        }
         QTRY_VERIFY(m_got);
-        static const char* const outcomes[] = { "picked", "cancelled", "failed", "unavailable" };
-        const bool picked = m_got->outcome == DesktopPickAnswer::Outcome::Picked;
-        QCOMPARE(picked ? QColor(m_got->colour).name() : outcomes[int(m_got->outcome)],
-            exchange.section(" -> ", 1));
-        QCOMPARE(stand.calls.size(), portal == "absent" || portal == "version 1" ? 0 : 1);
+        QCOMPARE(m_got->outcome, outcome);
+        QCOMPARE(outcome == Outcome::Picked ? QColor(m_got->colour).name() : "", colour);
+        QCOMPARE(stand.calls.size(), version >= 2 ? 1 : 0);
+        // Nothing else answered for the portal: "no portal" had none.
+        QCOMPARE(m_client.interface()->isServiceRegistered(kService).value(), version != 0);
     }
 
-    void abandonedPickIsClosedAndItsAnswerIgnored()
+    void abandonedPickIsClosedAndItsLateAnswerIgnored()
     {
         StandInPortal stand;
-        stand.answer = "later";
+        stand.reply = Reply::BeforeAnswer;
         QVERIFY(stand.own());
         platform::PortalColourPick pick(m_client);
         pick.begin(nullptr, m_done);
-        QTRY_COMPARE(stand.calls.size(), 1); // the overlay is up
-        QTest::qWait(100); // and the handle reached the client
+        QTRY_VERIFY(!stand.held.isEmpty()); // the overlay is up
+        clientFollowsTheReply();
         pick.abandon();
-        QTRY_COMPARE(stand.calls.value(1), "closed");
-        QTest::qWait(700); // past the answer
+        QTRY_COMPARE(stand.calls, QStringList({ "pick", "closed" }));
+        stand.release(); // the user picked all the same
+        roundTrip(); // the answer has reached the client
         QVERIFY(!m_got);
     }
 };
 
-// With --stand-in: the stand-in alone, printing each call.
-int main(int argc, char** argv)
-{
-    QCoreApplication app(argc, argv);
-    TestPlatformPortal test;
-    if (argc < 2 || qstrcmp(argv[1], "--stand-in") != 0)
-        return QTest::qExec(&test, argc, argv);
-    StandInPortal stand;
-    stand.echo = true;
-    QTextStream(stdout) << (stand.own() ? "ready" : "the portal's name is taken") << Qt::endl;
-    return app.exec();
-}
-
+QTEST_GUILESS_MAIN(TestPlatformPortal)
 #include "tst_platform_portal.moc"

@@ -159,6 +159,7 @@ struct WindowFixture {
             else if (verb == "desktop")
                 desktop.desktopPick.answer(w[1] == "picks" ? Answer::picked(qRgb(n(2), n(3), n(4)))
                         : w[1] == "cancels"                ? Answer::cancelled()
+                        : w[1] == "fails"                  ? Answer::failed()
                                                            : Answer::unavailable());
             else if (verb == "tab") // to a control, as a keyboard user does
                 for (int i = 0; i < 20 && QApplication::focusWidget()->objectName() != w[1]; ++i)

@@ -3,7 +3,8 @@
 An X server (Xvfb, 1280x1024 at 96 dpi), optionally under openbox, or weston's
 headless Wayland session with XWayland (WAYLAND_DISPLAY, DISPLAY and
 XDG_SESSION_TYPE=wayland, as on a Wayland desktop); optionally a session bus
-of its own that starts only the services a test names. The desktop's
+of its own that starts nothing installed on the machine: only the AT-SPI bus
+and the services a test starts itself (start_service). The desktop's
 variables go into os.environ, so every program started afterwards runs on it.
 
 A tool the desktop needs and cannot find raises MissingTool; run_checks turns
@@ -105,8 +106,29 @@ class PrivateDesktop:
 
     def start(self, argv, **options):
         """Starts a program that lives until the desktop ends."""
-        process = subprocess.Popen(argv, stdin=subprocess.DEVNULL, **options)
+        options.setdefault("stdin", subprocess.DEVNULL)
+        process = subprocess.Popen(argv, **options)
         self._started.append(process)
+        return process
+
+    def start_service(self, argv, name, **options):
+        """Starts a program that serves name on the desktop's bus, once it owns the name.
+
+        Started by the test itself rather than by the bus, the way a desktop
+        session starts its portal, it cannot be one installed on the machine.
+        """
+        process = self.start(argv, **options)
+
+        def owned():
+            if process.poll() is not None:
+                raise RuntimeError("%s exited with status %d" % (argv[0], process.returncode))
+            reply = subprocess.run(
+                ["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus",
+                 "/org/freedesktop/DBus", "org.freedesktop.DBus.NameHasOwner", "string:" + name],
+                capture_output=True, text=True, check=True)
+            return reply.stdout.split()[-1] == "true"
+
+        wait_for(name + " on the bus", owned)
         return process
 
     def _start_x_server(self):
@@ -156,7 +178,7 @@ class PrivateDesktop:
         return said[1].split()[0] if len(said) > 1 else None
 
     def _start_bus(self):
-        require("dbus-daemon")
+        require("dbus-daemon", "dbus-send")
         services = os.path.join(self.work, "services")
         os.mkdir(services)
         with open(os.path.join(services, "org.a11y.Bus.service"), "w") as service:
