@@ -1,5 +1,4 @@
 #include "app/colourwindow.h"
-#include "app/fontconfigpreload.h"
 #include "data/programimage.h"
 #include "platform/displaycheck.h"
 #include "platform/realplatform.h"
@@ -28,7 +27,6 @@ int main(int argc, char* argv[])
 {
     if (!platform::prepareDisplay(argc, argv))
         return 1;
-    app::FontconfigPreload fonts;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("marivell"));
     QApplication::setApplicationVersion(QStringLiteral(MARIVELL_VERSION));
@@ -36,7 +34,6 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(programIcon());
 
     platform::RealPlatform desktop;
-    fonts.wait();
     app::ColourWindow window(desktop.platform);
     window.setWindowTitle(QStringLiteral("Marivell v 2.0 (%1)").arg(QStringLiteral(MARIVELL_URL)));
     window.start();

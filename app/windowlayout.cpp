@@ -13,7 +13,6 @@
 #include "transparency/transparencyslider.h"
 
 #include <QFontDatabase>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -182,14 +181,12 @@ WindowControls buildWindowControls(QWidget* window)
     palette.setColor(QPalette::Window, kWindowColour);
     window->setPalette(palette);
     window->setAutoFillBackground(true);
-    const QFont windowFont = designFont(kSansSerif, 8, false);
-    window->setFont(windowFont);
-    // A new line edit lays out its empty text in the application font before
-    // it takes its parent's; the default font would cost two font engines the
-    // window never draws with (5 % of the start-up). QGuiApplication's setter
-    // tells no widget; dialogs, made later, keep the desktop's font.
-    const QFont applicationFont = QGuiApplication::font();
-    QGuiApplication::setFont(windowFont);
+    // A new line edit lays out its empty text in the application font before it
+    // takes the window's, so the desktop's font loads too (5 % of the start-up's
+    // instructions). Setting the application font around the build would save
+    // that, but a font once set, even set back, stops following the desktop's,
+    // and dialogs opened after the user changes it would keep the old one.
+    window->setFont(designFont(kSansSerif, 8, false));
 
     // Labels and ovals first: windowed controls created later lie in front.
     std::array<channels::ColumnGauge*, 4> columns {};
@@ -270,7 +267,6 @@ WindowControls buildWindowControls(QWidget* window)
         c.pickerButton, c.chooseColour, c.transparency, c.kml };
     for (size_t i = 1; i < std::size(tabOrder); ++i)
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
-    QGuiApplication::setFont(applicationFont);
     return c;
 }
 

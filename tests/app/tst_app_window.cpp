@@ -28,6 +28,17 @@ QString clipboard()
     return QGuiApplication::clipboard()->text(QClipboard::Clipboard);
 }
 
+// Counts the changes of the application font, which Qt announces to every object.
+struct FontChanges : QObject {
+    int seen = 0;
+    FontChanges() { qApp->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        seen += event->type() == QEvent::ApplicationFontChange;
+        return false;
+    }
+};
+
 } // namespace
 
 class TestAppWindow : public QObject {
@@ -35,6 +46,10 @@ class TestAppWindow : public QObject {
 private slots:
     void startUpEndsInTheDesignedState()
     {
+        // Setting the application font, even back to what it was, stops it from
+        // following the desktop's: dialogs opened after the user changed the
+        // desktop's font would keep the old one.
+        const FontChanges fontChanges;
         WindowFixture f(false);
         QList<int> changes(4);
         for (int i = 0; i < 4; ++i)
@@ -50,6 +65,7 @@ private slots:
         QCOMPARE(f.c().channelColumns[2]->level(), 255);
         QVERIFY(!f.window.pickerActive() && f.window.windowFlags() & Qt::WindowStaysOnTopHint);
         QCOMPARE(f.window.focusWidget(), f.c().channelBoxes[0]);
+        QCOMPARE(fontChanges.seen, 0);
     }
 
     // The state after a script of user actions, as WindowFixture::state() writes it:
