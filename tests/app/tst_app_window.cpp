@@ -133,7 +133,7 @@ private slots:
         platform::FakePlatform fake;
         platform::QtMessageBoxes boxes;
         platform::Platform desktop { boxes, fake.colourDialog, fake.screen, fake.pointer, fake.keys,
-            fake.desktopPick, fake.platform.screenReading };
+            fake.desktopPick, fake.windowMove, fake.platform.screenReading };
         app::ColourWindow window(desktop);
         window.start();
         QStringList shown;
