@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/windowcontrols.h"
+#include "app/windowdrag.h"
 #include "colour/notations.h"
 #include "picker/pickerwindow.h"
 
@@ -71,10 +72,7 @@ private:
     // until the first one, and then counted as 0.
     std::optional<int> m_prevMaster;
     picker::ScreenPicker* m_picker = nullptr;
-    // Where the pointer holds the window's frame, from a left press on the
-    // background until the window manager takes the move over or the release.
-    std::optional<QPoint> m_dragGrip;
-    bool m_followingPointer = false; // the window manager refused its move
+    WindowDrag m_drag;
 };
 
 } // namespace app
