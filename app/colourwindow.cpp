@@ -23,7 +23,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QWindow>
 #include <cmath>
 
 namespace app {
@@ -64,6 +63,7 @@ namespace {
 ColourWindow::ColourWindow(platform::Platform& platform, QWidget* parent)
     : QWidget(parent)
     , m_platform(platform)
+    , m_drag(*this, platform.windowMove)
 {
     m_c = buildWindowControls(this);
     new ClosingKeyGuard(this);
@@ -276,35 +276,20 @@ void ColourWindow::setColourFromOutside(QRgb colour)
 
 void ColourWindow::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton)
-        return;
-    // The window manager's move is asked for only once the pointer moves
-    // with the button held. Asked for at the press, it arrives after the
-    // release of a quick click or tap (both reach us together), and a window
-    // manager may then run the move with the button up.
-    m_dragGrip = event->globalPosition().toPoint() - frameGeometry().topLeft();
-    m_followingPointer = false;
+    if (event->button() == Qt::LeftButton)
+        m_drag.press(*event);
 }
 
 void ColourWindow::mouseMoveEvent(QMouseEvent* event)
 {
-    if (!m_dragGrip || !(event->buttons() & Qt::LeftButton))
-        return;
-    // The window manager moves the window from here on, by the pointer's
-    // travel from here; where it refuses, the window follows the pointer
-    // itself until the release.
-    if (!m_followingPointer && windowHandle() && windowHandle()->startSystemMove()) {
-        m_dragGrip.reset();
-        return;
-    }
-    m_followingPointer = true;
-    move(event->globalPosition().toPoint() - *m_dragGrip);
+    if (event->buttons() & Qt::LeftButton)
+        m_drag.motion(*event);
 }
 
 void ColourWindow::mouseReleaseEvent(QMouseEvent* event)
 {
     if (event->button() == Qt::LeftButton)
-        m_dragGrip.reset();
+        m_drag.release(*event);
 }
 
 void ColourWindow::showPickerRunning(bool running)

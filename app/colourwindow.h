@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/windowcontrols.h"
+#include "app/windowdrag.h"
 #include "colour/notations.h"
 #include "picker/pickerwindow.h"
 
@@ -75,10 +76,7 @@ private:
     std::optional<int> m_prevMaster;
     picker::ScreenPicker* m_picker = nullptr;
     TransientConfirmation* m_pickerHint = nullptr;
-    // Where the pointer holds the window's frame, from a left press on the
-    // background until the window manager takes the move over or the release.
-    std::optional<QPoint> m_dragGrip;
-    bool m_followingPointer = false; // the window manager refused its move
+    WindowDrag m_drag;
 };
 
 } // namespace app

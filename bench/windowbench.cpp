@@ -29,7 +29,7 @@ struct Desktop {
     platform::RealPlatform real;
     platform::FakePlatform fake;
     platform::Platform platform { fake.messages, fake.colourDialog, real.screen, real.pointer,
-        real.keys, real.desktopPick, real.platform.screenReading };
+        real.keys, real.desktopPick, real.platform.windowMove, real.platform.screenReading };
 };
 
 struct Figures {

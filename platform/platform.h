@@ -9,6 +9,7 @@ class ScreenSampler;
 class Pointer;
 class KeyState;
 class DesktopColourPick;
+class WindowMove;
 enum class ScreenReading;
 
 struct Platform {
@@ -18,6 +19,7 @@ struct Platform {
     Pointer& pointer;
     KeyState& keys;
     DesktopColourPick& desktopPick;
+    WindowMove& windowMove;
     // How the picker reads the screen, decided once at start-up.
     ScreenReading screenReading;
 };

@@ -11,6 +11,7 @@
 #include "platform/qtpointer.h"
 #include "platform/screengrabsampler.h"
 #include "platform/session.h"
+#include "platform/windowmove.h"
 
 namespace platform {
 
@@ -21,7 +22,8 @@ struct RealPlatform {
     QtPointer pointer;
     KeyTracker keys;
     PortalColourPick desktopPick;
-    Platform platform { messages, colourDialog, screen, pointer, keys, desktopPick,
+    std::unique_ptr<WindowMove> windowMove = platformWindowMove();
+    Platform platform { messages, colourDialog, screen, pointer, keys, desktopPick, *windowMove,
         currentScreenReading() };
 };
 

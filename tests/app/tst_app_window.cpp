@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QClipboard>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
@@ -22,6 +23,20 @@ const QStringList kTabOrder { "red1", "green1", "blue1", "Label1", "Slider1", "S
     "Command2", "Slider5", "Text6" };
 
 const QString kUsersClipboard = QStringLiteral("what the user copied before");
+
+const QString kHandle = QStringLiteral("Start the Color Picker");
+const QString kHint = QStringLiteral("To stop it press 's' in the keyboard");
+const QPoint kBackground(10, 285);
+
+// The background, or the centre of a caption, in the window.
+QPoint placeIn(const QWidget& window, const QString& place)
+{
+    for (const auto* label : window.findChildren<QLabel*>()) {
+        if (label->text() == place)
+            return label->mapTo(&window, label->rect().center());
+    }
+    return place == "background" ? kBackground : QPoint(-1, -1);
+}
 
 QString clipboard()
 {
@@ -149,7 +164,7 @@ private slots:
         platform::FakePlatform fake;
         platform::QtMessageBoxes boxes;
         platform::Platform desktop { boxes, fake.colourDialog, fake.screen, fake.pointer, fake.keys,
-            fake.desktopPick, fake.platform.screenReading };
+            fake.desktopPick, fake.windowMove, fake.platform.screenReading };
         app::ColourWindow window(desktop);
         window.start();
         QStringList shown;
@@ -236,6 +251,95 @@ private slots:
         const QString confirmation = copies ? "Copied" : "";
         QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), confirmation);
         QCOMPARE(box->accessibleDescription(), confirmation);
+    }
+
+    // The window dragged by its background: "press BUTTON PLACE" (the
+    // background or a caption), "move X Y" (from the press, with the buttons
+    // pressed so far), "release BUTTON". Each move asked of the window manager
+    // is listed with the action that asked, and where the window was pressed.
+    void drag_data()
+    {
+        using Answer = platform::WindowMove::Answer;
+        QTest::addColumn<Answer>("answer"); // the window manager's
+        QTest::addColumn<QStringList>("actions");
+        QTest::addColumn<QStringList>("asked");
+        QTest::addColumn<QPoint>("moved"); // by the window itself
+        const QStringList drag { "press left background", "move 12 8", "move 24 16",
+            "release left" };
+        const QStringList askedAndCancelled { "move 12 8: from the press", "release left: cancel" };
+        QTest::newRow("asked once, at the first motion; a release that reaches the window cancels")
+            << Answer::Moving << drag << askedAndCancelled << QPoint();
+        QTest::newRow(
+            "the window manager refuses: the window follows the pointer until the release")
+            << Answer::Refused << drag + QStringList { "press left " + kHint, "move 5 5" }
+            << QStringList { "move 12 8: from the press" } << QPoint(24, 16);
+        QTest::newRow("the button went up first: nothing moves, nothing to cancel")
+            << Answer::ButtonUp
+            << QStringList { "press left background", "move 3 2", "release left" }
+            << QStringList { "move 3 2: from the press" } << QPoint();
+        QTest::newRow("an instant click asks nothing")
+            << Answer::Moving << QStringList { "press left background", "release left" }
+            << QStringList() << QPoint();
+        QTest::newRow("the right button does not drag, nor start a drag from the hint")
+            << Answer::Moving
+            << QStringList { "press right background", "move 12 8", "release right",
+                   "press left " + kHint, "move 12 8", "release left" }
+            << QStringList() << QPoint();
+        QTest::newRow("the hint caption keeps its press")
+            << Answer::Moving << QStringList { "press left " + kHint, "move 12 8", "release left" }
+            << QStringList() << QPoint();
+        QTest::newRow("the picker caption is a handle")
+            << Answer::Moving
+            << QStringList { "press left " + kHandle, "move 12 8", "release left" }
+            << askedAndCancelled << QPoint();
+        // The window manager kept the drag's release; the next the window sees ends a click.
+        QTest::newRow("a click on a caption after a move cancels nothing")
+            << Answer::Moving
+            << QStringList { "press left background", "move 12 8", "press left " + kHint,
+                   "release left" }
+            << QStringList { "move 12 8: from the press" } << QPoint();
+    }
+
+    void drag()
+    {
+        QFETCH(platform::WindowMove::Answer, answer);
+        QFETCH(QStringList, actions);
+        WindowFixture f;
+        QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+        QVERIFY(!f.window.childAt(kBackground));
+        auto& move = f.desktop.windowMove;
+        move.answer = answer;
+        QWindow* window = f.window.windowHandle();
+        const QPoint start = f.window.pos();
+        QPoint pressed; // in the window
+        QPoint pressedAt; // global
+        QPoint pointer; // global
+        QStringList asked;
+        for (const QString& action : actions) {
+            const QStringList w = action.split(' ');
+            const auto button = w[1] == "right" ? Qt::RightButton : Qt::LeftButton;
+            const auto startsBefore = move.startedFrom.size();
+            const int cancelsBefore = move.cancels;
+            if (w[0] == "press") {
+                pressed = placeIn(f.window, w.mid(2).join(' '));
+                pointer = pressedAt = window->mapToGlobal(pressed);
+                QTest::mousePress(window, button, {}, pressed);
+            } else if (w[0] == "move") {
+                pointer = pressedAt + QPoint(w[1].toInt(), w[2].toInt());
+                QTest::mouseMove(window, window->mapFromGlobal(pointer));
+            } else
+                QTest::mouseRelease(window, button, {}, window->mapFromGlobal(pointer));
+            for (auto i = startsBefore; i < move.startedFrom.size(); ++i) {
+                const QPointF at = move.startedFrom[i];
+                asked << action + ": from "
+                        + (at == pressed ? "the press"
+                                         : QStringLiteral("%1 %2").arg(at.x()).arg(at.y()));
+            }
+            if (move.cancels > cancelsBefore)
+                asked << action + ": cancel";
+        }
+        QTEST(asked, "asked");
+        QTEST(f.window.pos() - start, "moved");
     }
 };
 

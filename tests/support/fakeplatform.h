@@ -1,5 +1,6 @@
-// A desktop for tests: boxes are recorded, the colour dialog, the screen, the
-// pointer, the keys and the desktop's colour pick answer what the test put there.
+// A desktop for tests: boxes and window moves are recorded, the colour dialog,
+// the screen, the pointer, the keys, the desktop's colour pick and the window
+// manager answer what the test put there.
 #pragma once
 
 #include "platform/colourdialog.h"
@@ -10,6 +11,7 @@
 #include "platform/pointer.h"
 #include "platform/screensampler.h"
 #include "platform/session.h"
+#include "platform/windowmove.h"
 
 #include <QHash>
 #include <QSet>
@@ -87,6 +89,20 @@ struct FakeDesktopPick final : DesktopColourPick {
     DesktopColourPick* forwardTo = nullptr;
 };
 
+// Records the moves asked for (where the window was pressed), and gives the
+// answer the test chose.
+struct FakeWindowMove final : WindowMove {
+    Answer start(QWindow&, QPointF pressAt) override
+    {
+        startedFrom.append(pressAt);
+        return answer;
+    }
+    void cancel(QWindow&) override { ++cancels; }
+    Answer answer = Answer::Moving;
+    QList<QPointF> startedFrom;
+    int cancels = 0;
+};
+
 struct FakePlatform {
     RecordingMessageBoxes messages;
     FakeColourDialog colourDialog;
@@ -94,7 +110,8 @@ struct FakePlatform {
     FakePointer pointer;
     FakeKeys keys;
     FakeDesktopPick desktopPick;
-    Platform platform { messages, colourDialog, screen, pointer, keys, desktopPick,
+    FakeWindowMove windowMove;
+    Platform platform { messages, colourDialog, screen, pointer, keys, desktopPick, windowMove,
         ScreenReading::X11Grab };
 };
 

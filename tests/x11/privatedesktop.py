@@ -78,6 +78,7 @@ class PrivateDesktop:
         self.kind = kind
         self.bus = bus
         self.work = None
+        self.window_manager = None  # openbox's process
         self._started = []
 
     def __enter__(self):
@@ -148,8 +149,9 @@ class PrivateDesktop:
         os.environ.update(DISPLAY=":" + display, WITH_X11_SERVER_PID=str(server.pid),
                           XDG_SESSION_TYPE="x11", QT_QPA_PLATFORM="xcb")
         if self.kind == "openbox":
-            self.start(["openbox", "--sm-disable", "--config-file", "/etc/xdg/openbox/rc.xml"],
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            self.window_manager = self.start(
+                ["openbox", "--sm-disable", "--config-file", "/etc/xdg/openbox/rc.xml"],
+                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             wait_for("openbox", self._window_manager_is_up)
 
     @staticmethod

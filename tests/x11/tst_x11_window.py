@@ -3,9 +3,9 @@
 Through AT-SPI: every control by role and name, the notations, a bar set
 through its value, the picker started and stopped by its action, copies
 announced. Through the X server: the launcher's startup id answered, the
-window above an activated window, the S key picking that window's colour, the
-window dragged by its background, and the picker reading the device pixel
-beside the pointer's hot spot at scale 1 and 1.5.
+window above an activated window, the S key picking that window's colour, and
+the picker reading the device pixel beside the pointer's hot spot at scale 1
+and 1.5. Dragging the window has its own test, tst_x11_drag.py.
 
 Usage: tst_x11_window.py MARIVELL ROOTPATTERN
 """
@@ -77,7 +77,6 @@ class WindowChecks:
                 self.every_copy_is_announced,
                 self.the_window_stays_above_an_activated_window,
                 self.s_held_picks_the_colour_under_the_pointer,
-                self.a_left_drag_on_the_background_moves_the_window,
                 self.the_picker_reads_the_device_pixel_beside_the_hot_spot]
 
     def every_control_has_its_role_and_name(self):
@@ -155,31 +154,6 @@ class WindowChecks:
         wait_for("S to stop the picker", lambda: not w.pressed("Color picker"))
         xdotool("keyup", "s")
         assert w.text("RGB") == "60, 122, 30", w.text("RGB")
-
-    def a_left_drag_on_the_background_moves_the_window(self):
-        w = self.window
-        failures = []
-        for handle, button, held, moves in [
-                ("", 1, True, True),
-                ("Start the Color Picker", 1, True, True),
-                ("", 3, True, False),
-                ("To stop it press 's' in the keyboard", 1, True, False),
-                ("", 1, False, False)]:
-            requests = root_events(self.desktop, "substructure")
-            before = w.position()
-            start = w.centre("label", handle) if handle else (before[0] + 10, before[1] + 300)
-            # An instant click when the button is not held.
-            xdotool("mousemove", *start, "mousedown" if held else "click", button, "sleep", 0.3)
-            for step in (1, 20, 40, 60):  # a hand starts a drag with a step of a pixel or so
-                xdotool("mousemove", start[0] + step, start[1] + step * 4 // 5, "sleep", 0.06)
-            xdotool("mouseup", button, "sleep", 0.3)
-            after = w.position()
-            moved = abs(after[0] - before[0] - 60) + abs(after[1] - before[1] - 48) <= 2
-            asked = "_NET_WM_MOVERESIZE" in seen(requests)
-            if (moved, asked) != (moves, moves):
-                failures.append("%r button %d: moved %s, move asked %s"
-                                % (handle, button, moved, asked))
-        assert not failures, failures
 
     def the_picker_reads_the_device_pixel_beside_the_hot_spot(self):
         subprocess.run([self.root_pattern], check=True)
