@@ -21,15 +21,9 @@ import traceback
 SKIP_STATUS = 77  # CTest's SKIP_RETURN_CODE for these tests
 
 # What the caller's own desktop session says about displays, buses, scaling,
-# fonts, theme and input; the private desktop sets its own or none.
-SESSION_VARIABLES = (
-    "WAYLAND_DISPLAY", "WAYLAND_SOCKET", "XAUTHORITY", "AT_SPI_BUS_ADDRESS", "QT_QPA_PLATFORM",
-    "DBUS_SESSION_BUS_ADDRESS", "XDG_CURRENT_DESKTOP", "XDG_SESSION_DESKTOP", "DESKTOP_SESSION",
-    "DESKTOP_STARTUP_ID", "XDG_ACTIVATION_TOKEN", "QT_QPA_PLATFORMTHEME", "QT_STYLE_OVERRIDE",
-    "QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "QT_AUTO_SCREEN_SCALE_FACTOR",
-    "QT_ENABLE_HIGHDPI_SCALING", "QT_FONT_DPI", "QT_USE_PHYSICAL_DPI", "QT_IM_MODULE",
-    "XMODIFIERS", "QT_ACCESSIBILITY",
-)
+# fonts, theme and input (one name a line); the private desktop sets its own.
+with open(os.path.join(os.path.dirname(__file__), "..", "session-variables")) as listed:
+    SESSION_VARIABLES = [line.strip() for line in listed if line[:1].isupper()]
 
 # The session bus of a desktop session, less the services installed on the
 # machine: it starts only those listed in its own service folder.
