@@ -33,6 +33,8 @@ public:
 
     // The timer alone, without the start or stop steps (start-up switches it off).
     void setTimerEnabled(bool enabled);
+    // How often the running picker reads the screen.
+    int intervalMs() const { return m_timer.interval(); }
 
     static QString unreadableNotice();
     static QString nothingPickedHint();

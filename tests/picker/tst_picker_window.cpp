@@ -136,14 +136,14 @@ private slots:
         QCOMPARE(f.state(), kPicked);
     }
 
-    // The real timer, counted over one second of the event loop.
+    // Ten times a second: the timer's interval, and the real timer driving the
+    // reads. (A count over one second of the clock fails on a busy machine.)
     void readsTheScreenTenTimesASecond()
     {
         PickerFixture f;
         f.run({ "eyedropper" });
-        QTest::qWait(1000);
-        QVERIFY2(f.desktop.screen.reads >= 9 && f.desktop.screen.reads <= 11,
-            qPrintable(QString::number(f.desktop.screen.reads)));
+        QCOMPARE(f.window.screenPicker().intervalMs(), 100);
+        QTRY_VERIFY(f.desktop.screen.reads >= 3);
     }
 };
 

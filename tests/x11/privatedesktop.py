@@ -21,6 +21,11 @@ import traceback
 
 SKIP_STATUS = 77  # CTest's SKIP_RETURN_CODE for these tests
 
+# What the caller's own desktop session says about displays, buses, scaling,
+# fonts, theme and input (one name a line); the private desktop sets its own.
+with open(os.path.join(os.path.dirname(__file__), "..", "session-variables")) as listed:
+    SESSION_VARIABLES = [line.strip() for line in listed if line[:1].isupper()]
+
 # The session bus of a desktop session, less the services installed on the
 # machine: it starts only those listed in its own service folder.
 BUS_CONFIG = """<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
@@ -84,8 +89,7 @@ class PrivateDesktop:
     def __enter__(self):
         self.work = tempfile.mkdtemp(prefix="with-x11-")
         try:
-            for name in ("WAYLAND_DISPLAY", "XAUTHORITY", "AT_SPI_BUS_ADDRESS",
-                         "QT_QPA_PLATFORM", "DBUS_SESSION_BUS_ADDRESS"):
+            for name in SESSION_VARIABLES:
                 os.environ.pop(name, None)
             if self.kind == "weston":
                 self._start_weston()

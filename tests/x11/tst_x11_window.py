@@ -10,9 +10,9 @@ and 1.5. Dragging the window has its own test, tst_x11_drag.py.
 Usage: tst_x11_window.py MARIVELL ROOTPATTERN
 """
 
+import os
 import subprocess
 import sys
-import time
 
 from accessiblewindow import AccessibleWindow
 from privatedesktop import main, require, wait_for
@@ -47,16 +47,44 @@ def stacking_order():
     return [int(window, 16) for window in listed.split("#")[1].replace(",", " ").split()]
 
 
+class RootEvents:
+    """An xev watching the root window for the events of mask, from the moment
+    it is made: a property it sets is seen first."""
+
+    PROBE = "_MARIVELL_XEV_PROBE"
+
+    def __init__(self, desktop, mask):
+        self.xev = desktop.start(["xev", "-root", "-event", mask, "-event", "property"],
+                                 stdout=subprocess.PIPE)
+        os.set_blocking(self.xev.stdout.fileno(), False)
+        self.text = ""
+        wait_for("xev watching the root window", self._probe_seen)
+
+    def _probe_seen(self):
+        subprocess.run(["xprop", "-root", "-f", self.PROBE, "8s", "-set", self.PROBE, "1"],
+                       check=True)
+        return self.has_seen(self.PROBE)
+
+    def has_seen(self, name):
+        """Whether what xev wrote so far names name."""
+        try:
+            while chunk := os.read(self.xev.stdout.fileno(), 65536):
+                self.text += chunk.decode(errors="replace")
+        except BlockingIOError:
+            pass
+        return name in self.text
+
+
 def root_events(desktop, mask):
-    """An xev watching the root window; read what it saw with seen()."""
-    watcher = desktop.start(["xev", "-root", "-event", mask], stdout=subprocess.PIPE, text=True)
-    time.sleep(0.2)  # xev selects its events before anything is asked
-    return watcher
+    """A RootEvents watcher; read what it saw with seen()."""
+    return RootEvents(desktop, mask)
 
 
 def seen(watcher):
-    watcher.terminate()
-    return watcher.communicate()[0]
+    watcher.xev.terminate()
+    watcher.xev.wait()
+    watcher.has_seen("")  # the rest, up to the end of the pipe
+    return watcher.text
 
 
 class WindowChecks:
@@ -108,7 +136,8 @@ class WindowChecks:
 
     def the_launchers_startup_id_is_answered(self):
         # Once the window is up, the launcher stops showing it as starting.
-        assert "_NET_STARTUP_INFO_BEGIN" in seen(self.startup_messages)
+        wait_for("the startup id answered",
+                 lambda: self.startup_messages.has_seen("_NET_STARTUP_INFO_BEGIN"))
 
     def every_copy_is_announced(self):
         from gi.repository import GLib  # the events arrive through its main loop
