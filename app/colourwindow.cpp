@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <algorithm>
 #include <cmath>
 
 namespace app {
@@ -41,6 +42,25 @@ namespace {
     QString fromStd(const std::string& s)
     {
         return QString::fromStdString(s);
+    }
+
+    // Hexa VB and Long VB are written before the bars are set, the rest after:
+    // a bar that moves shows its own colour in every box, nested, and these two
+    // keep what the last of those wrote. The start-up state depends on it.
+    enum class Writing { BeforeBars, AfterBars };
+
+    Writing whenWritten(colour::Notation n)
+    {
+        using enum colour::Notation;
+        return n == HexaVb || n == LongVb ? Writing::BeforeBars : Writing::AfterBars;
+    }
+
+    void writeNotations(const WindowControls& c, const colour::Notations& texts, Writing when)
+    {
+        for (const colour::NotationForm& form : colour::kNotations) {
+            if (whenWritten(form.notation) == when)
+                c.notation(form.notation)->setText(fromStd(texts[colour::indexOf(form.notation)]));
+        }
     }
 
     // The master step sees the channel bars through this; each write runs the
@@ -120,8 +140,7 @@ void ColourWindow::showColour(colour::ColourNumber c)
 {
     const colour::Notations texts = colour::notationsOf(c, m_c.transparency->value());
     setSwatches(toQRgb(c));
-    m_c.hexaVb->setText(fromStd(texts.hexaVb));
-    m_c.longVb->setText(fromStd(texts.longVb));
+    writeNotations(m_c, texts, Writing::BeforeBars);
     if (!isVisible())
         show();
     const colour::Rgb rgb = colour::channelsOf(c);
@@ -129,22 +148,17 @@ void ColourWindow::showColour(colour::ColourNumber c)
     m_c.channelBars[0]->setValue(rgb.red);
     m_c.channelBars[1]->setValue(rgb.green);
     m_c.channelBars[2]->setValue(rgb.blue);
-    m_c.rgb->setText(fromStd(texts.rgb));
-    m_c.html->setText(fromStd(texts.html));
-    m_c.cmy->setText(fromStd(texts.cmy));
-    m_c.cmyk->setText(fromStd(texts.cmyk));
-    m_c.hsl->setText(fromStd(texts.hsl));
-    m_c.kml->setText(fromStd(texts.kml));
+    writeNotations(m_c, texts, Writing::AfterBars);
 }
 
 // The KML box may hold anything the user typed: only a six- or eight-character
 // text takes the alpha.
 void ColourWindow::applyKmlAlpha()
 {
-    const auto text
-        = colour::withKmlAlpha(m_c.kml->text().toStdString(), m_c.transparency->value());
+    QLineEdit* kml = m_c.notation(colour::Notation::Kml);
+    const auto text = colour::withKmlAlpha(kml->text().toStdString(), m_c.transparency->value());
     if (text)
-        m_c.kml->setText(fromStd(*text));
+        kml->setText(fromStd(*text));
 }
 
 void ColourWindow::redrawPreview()
@@ -299,8 +313,13 @@ void ColourWindow::showPickerRunning(bool running)
 
 void ColourWindow::emptyNotations()
 {
-    for (QLineEdit* box : { m_c.hexaVb, m_c.longVb, m_c.rgb, m_c.cmy, m_c.cmyk, m_c.html, m_c.hsl })
-        box->clear();
+    // In the order of the boxes' design names, Text1 first, as designed.
+    auto boxes = m_c.notations;
+    std::ranges::sort(boxes, {}, &QObject::objectName);
+    for (QLineEdit* box : boxes) {
+        if (box->isReadOnly())
+            box->clear();
+    }
 }
 
 void ColourWindow::setChannelBoxesEnabled(bool enabled)

@@ -107,22 +107,38 @@ namespace {
         CaptionLabel::Press press;
     };
 
-    struct NotationRow {
+    using colour::Notation;
+
+    // A notation's box and the caption beside it, in twips.
+    struct NotationPlace {
+        Notation notation;
         const char* box;
-        const char* name;
-        int top;
-        QLineEdit* WindowControls::*member;
+        QRect boxPlace;
+        const char* caption;
+        QRect captionPlace;
     };
 
-    const NotationRow kNotations[] = {
-        { "Text3", "RGB", 300, &WindowControls::rgb },
-        { "Text1", "Hexa VB", 600, &WindowControls::hexaVb },
-        { "Text2", "Long VB", 900, &WindowControls::longVb },
-        { "Text7", "HTML", 1200, &WindowControls::html },
-        { "Text4", "CMY", 1500, &WindowControls::cmy },
-        { "Text5", "CMYK", 1800, &WindowControls::cmyk },
-        { "Text8", "HSL", 2100, &WindowControls::hsl },
+    // The read-only boxes, in a column on the right.
+    const NotationPlace kNotationColumn[] = {
+        { Notation::Rgb, "Text3", { 4050, 300, 1365, 285 }, "Label4", { 3300, 345, 600, 285 } },
+        { Notation::HexaVb, "Text1", { 4050, 600, 1365, 285 }, "Label10", { 3300, 615, 705, 255 } },
+        { Notation::LongVb, "Text2", { 4050, 900, 1365, 285 }, "Label3", { 3300, 915, 720, 255 } },
+        { Notation::Html, "Text7", { 4050, 1200, 1365, 285 }, "Label2", { 3300, 1245, 600, 255 } },
+        { Notation::Cmy, "Text4", { 4050, 1500, 1365, 285 }, "Label5(2)",
+            { 3300, 1530, 600, 255 } },
+        { Notation::Cmyk, "Text5", { 4050, 1800, 1365, 285 }, "Label6(2)",
+            { 3300, 1830, 600, 255 } },
+        { Notation::Hsl, "Text8", { 4050, 2100, 1365, 285 }, "Label9(0)",
+            { 3300, 2115, 600, 255 } },
     };
+
+    // The editable KML box lies under the transparency slider, whose value is
+    // its alpha, and is built after it.
+    const NotationPlace kKmlPlace = { Notation::Kml, "Text6", { 630, 3450, 2220, 435 }, "Label9(1)",
+        { 120, 3480, 465, 375 } };
+
+    static_assert(std::size(kNotationColumn) + 1 == colour::kNotationCount,
+        "every notation has a place for its box");
 
     template <typename W> W* named(W* widget, const char* objectName, const QString& accessibleName)
     {
@@ -131,21 +147,35 @@ namespace {
         return widget;
     }
 
+    void addCaption(QWidget* window, const CaptionRow& row)
+    {
+        auto* label = new CaptionLabel(QString::fromLatin1(row.text), row.press, window);
+        label->setObjectName(QLatin1String(row.name));
+        label->setFont(row.font);
+        label->setAlignment(row.alignment);
+        // Designed for the metrics of another platform's fonts: where a caption
+        // would be clipped, let it run on to the right rather than lose letters.
+        QRect place = row.place;
+        const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2;
+        if (!(row.alignment & Qt::AlignHCenter) && needed > place.width())
+            place.setWidth(needed);
+        label->setGeometry(place);
+    }
+
     void buildCaptions(QWidget* window)
     {
         const QFont bold9 = designFont(kArial, 9, true);
         const auto left = Qt::AlignLeft | Qt::AlignTop;
         const auto swallow = CaptionLabel::Press::Swallow;
+        const auto beside = [&](const NotationPlace& place) {
+            return CaptionRow { place.caption, colour::nameOf(place.notation),
+                channels::pixelsFromTwips(place.captionPlace), bold9, left, swallow };
+        };
+        for (const auto& place : kNotationColumn)
+            addCaption(window, beside(place));
         const CaptionRow rows[] = {
-            { "Label4", "RGB", twips(3300, 345, 600, 285), bold9, left, swallow },
-            { "Label10", "Hexa VB", twips(3300, 615, 705, 255), bold9, left, swallow },
-            { "Label3", "Long VB", twips(3300, 915, 720, 255), bold9, left, swallow },
-            { "Label2", "HTML", twips(3300, 1245, 600, 255), bold9, left, swallow },
-            { "Label5(2)", "CMY", twips(3300, 1530, 600, 255), bold9, left, swallow },
-            { "Label6(2)", "CMYK", twips(3300, 1830, 600, 255), bold9, left, swallow },
-            { "Label9(0)", "HSL", twips(3300, 2115, 600, 255), bold9, left, swallow },
             { "Label44", "RGB", twips(120, 2280, 360, 285), bold9, left, swallow },
-            { "Label9(1)", "KML", twips(120, 3480, 465, 375), bold9, left, swallow },
+            beside(kKmlPlace),
             { "Label8", "Transparency", twips(600, 2640, 2295, 255), designFont(kArial, 9, false),
                 Qt::AlignHCenter | Qt::AlignTop, swallow },
             { "Label12", "Start the Color Picker", twips(3480, 3480, 1965, 255),
@@ -153,19 +183,18 @@ namespace {
             { "Label13", "To stop it press 's' in the keyboard", twips(2760, 4200, 3075, 375),
                 designFont(kArial, 8.25, true), Qt::AlignHCenter | Qt::AlignTop, swallow },
         };
-        for (const auto& row : rows) {
-            auto* label = new CaptionLabel(QString::fromLatin1(row.text), row.press, window);
-            label->setObjectName(QLatin1String(row.name));
-            label->setFont(row.font);
-            label->setAlignment(row.alignment);
-            // Designed for the metrics of another platform's fonts: where a caption
-            // would be clipped, let it run on to the right rather than lose letters.
-            QRect place = row.place;
-            const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2;
-            if (!(row.alignment & Qt::AlignHCenter) && needed > place.width())
-                place.setWidth(needed);
-            label->setGeometry(place);
-        }
+        for (const auto& row : rows)
+            addCaption(window, row);
+    }
+
+    NotationBox* addNotationBox(
+        WindowControls& c, QWidget* window, const NotationPlace& place, bool readOnly)
+    {
+        auto* box = named(new NotationBox(readOnly, window), place.box,
+            QString::fromLatin1(colour::nameOf(place.notation)));
+        box->setGeometry(channels::pixelsFromTwips(place.boxPlace));
+        c.notations[colour::indexOf(place.notation)] = box;
+        return box;
     }
 
 } // namespace
@@ -235,21 +264,17 @@ WindowControls buildWindowControls(QWidget* window)
     c.master = bars[3];
     c.masterColumn = columns[3];
 
-    for (const auto& row : kNotations) {
-        auto* box = named(new NotationBox(true, window), row.box, QString::fromLatin1(row.name));
-        box->setGeometry(twips(4050, row.top, 1365, 285));
-        c.*(row.member) = box;
-    }
+    for (const auto& place : kNotationColumn)
+        addNotationBox(c, window, place, true);
 
     c.transparency = named(
         new transparency::TransparencySlider(window), "Slider5", QStringLiteral("Transparency"));
     c.transparency->setGeometry(twips(630, 2880, 2220, 465));
 
-    c.kml = named(new NotationBox(false, window), "Text6", QStringLiteral("KML"));
-    c.kml->setGeometry(twips(630, 3450, 2220, 435));
-    c.kml->setFont(designFont(kCourier, 15, true));
-    c.kml->setAlignment(Qt::AlignCenter);
-    c.kml->setText(QStringLiteral("Text1"));
+    auto* kml = addNotationBox(c, window, kKmlPlace, false);
+    kml->setFont(designFont(kCourier, 15, true));
+    kml->setAlignment(Qt::AlignCenter);
+    kml->setText(QStringLiteral("Text1"));
 
     c.chooseColour = named(new QPushButton(QStringLiteral("Choose color"), window), "Command2",
         QStringLiteral("Choose color"));
@@ -263,8 +288,10 @@ WindowControls buildWindowControls(QWidget* window)
     c.pickerButton->setGeometry(twips(4080, 3720, 375, 375));
 
     QWidget* tabOrder[] = { c.channelBoxes[0], c.channelBoxes[1], c.channelBoxes[2], c.preview,
-        bars[0], bars[1], bars[2], bars[3], c.hsl, c.html, c.cmyk, c.cmy, c.hexaVb, c.rgb, c.longVb,
-        c.pickerButton, c.chooseColour, c.transparency, c.kml };
+        bars[0], bars[1], bars[2], bars[3], c.notation(Notation::Hsl), c.notation(Notation::Html),
+        c.notation(Notation::Cmyk), c.notation(Notation::Cmy), c.notation(Notation::HexaVb),
+        c.notation(Notation::Rgb), c.notation(Notation::LongVb), c.pickerButton, c.chooseColour,
+        c.transparency, kml };
     for (size_t i = 1; i < std::size(tabOrder); ++i)
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
     return c;

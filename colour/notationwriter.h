@@ -6,7 +6,7 @@
 // only the low 24 bits of the colour number are looked at.
 #pragma once
 
-#include "colour/notations.h"
+#include "colour/colournumber.h"
 
 #include <cstddef>
 
@@ -38,5 +38,12 @@ struct Hsl {
     friend constexpr bool operator==(const Hsl&, const Hsl&) = default;
 };
 Hsl hslOf(ColourNumber c);
+
+// A real shown as a whole number: first brought to 15 significant decimal
+// digits, then rounded to the nearest integer with halves away from zero.
+// A double that lies a hair below a half (7.499999999999999) therefore shows
+// as the half rounded up (8), as a 15-digit display of it would suggest.
+// NaN shows as 0; magnitudes beyond the range of long long saturate.
+long long roundShown(double x);
 
 } // namespace colour
