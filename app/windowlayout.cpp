@@ -188,9 +188,9 @@ namespace {
     }
 
     NotationBox* addNotationBox(
-        WindowControls& c, QWidget* window, const NotationPlace& place, bool readOnly)
+        WindowControls& c, QWidget* window, const NotationPlace& place, NotationBox::Kind kind)
     {
-        auto* box = named(new NotationBox(readOnly, window), place.box,
+        auto* box = named(new NotationBox(kind, window), place.box,
             QString::fromLatin1(colour::nameOf(place.notation)));
         box->setGeometry(channels::pixelsFromTwips(place.boxPlace));
         c.notations[colour::indexOf(place.notation)] = box;
@@ -265,13 +265,13 @@ WindowControls buildWindowControls(QWidget* window)
     c.masterColumn = columns[3];
 
     for (const auto& place : kNotationColumn)
-        addNotationBox(c, window, place, true);
+        addNotationBox(c, window, place, NotationBox::Kind::ReadOnly);
 
     c.transparency = named(
         new transparency::TransparencySlider(window), "Slider5", QStringLiteral("Transparency"));
     c.transparency->setGeometry(twips(630, 2880, 2220, 465));
 
-    auto* kml = addNotationBox(c, window, kKmlPlace, false);
+    auto* kml = addNotationBox(c, window, kKmlPlace, NotationBox::Kind::Editable);
     kml->setFont(designFont(kCourier, 15, true));
     kml->setAlignment(Qt::AlignCenter);
     kml->setText(QStringLiteral("Text1"));
