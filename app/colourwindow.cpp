@@ -120,9 +120,10 @@ void ColourWindow::start()
     m_picker->setTimerEnabled(false);
     m_c.channelBoxes[0]->setFocus();
     setSwatches(qRgb(255, 255, 255));
-    m_c.channelBars[0]->setValue(160);
-    m_c.channelBars[1]->setValue(120);
-    m_c.channelBars[2]->setValue(90);
+    // As designed, the channel bars are set to what they already store, which
+    // runs nothing; the master's move to its midpoint runs the first colour.
+    for (int ch = 0; ch < 3; ++ch)
+        m_c.channelBars[ch]->setValue(kStoredBarValues[ch]);
     m_c.master->setValue(midpointOf(m_c.master));
     m_c.transparency->setValue(255);
     m_prevMaster = m_c.master->value();

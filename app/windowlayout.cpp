@@ -76,26 +76,21 @@ namespace {
         const char* barName;
         int barLeft;
         channels::ColumnDesign design;
-        int storedValue;
     };
 
     const ColumnRow kColumns[] = {
         { "Label5(1)", "Red level", "Slider1", "Red", 750,
             { QRect(600, 570, 465, 675), 600, 465, QRect(600, 495, 465, 165), QColor(255, 255, 255),
-                600, QRect(600, 1140, 465, 165), QColor(255, 0, 0) },
-            160 },
+                600, QRect(600, 1140, 465, 165), QColor(255, 0, 0) } },
         { "Label6(1)", "Green level", "Slider2", "Green", 1305,
             { QRect(1155, 585, 465, 675), 1155, 465, QRect(1155, 495, 465, 165), std::nullopt, 1155,
-                QRect(1155, 1125, 465, 165), QColor(0, 192, 0) },
-            120 },
+                QRect(1155, 1125, 465, 165), QColor(0, 192, 0) } },
         { "Label7(1)", "Blue level", "Slider3", "Blue", 1875,
             { QRect(1725, 570, 465, 675), 1740, 465, QRect(1725, 495, 465, 165), std::nullopt, 1725,
-                QRect(1725, 1140, 465, 165), QColor(0, 0, 255) },
-            90 },
+                QRect(1725, 1140, 465, 165), QColor(0, 0, 255) } },
         { "Label7(2)", "Master level", "Slider4", "Master", 2475,
             { QRect(2325, 570, 465, 675), 2310, 465, QRect(2325, 495, 465, 165), std::nullopt, 2325,
-                QRect(2325, 1140, 465, 165), QColor(0, 0, 0) },
-            113 },
+                QRect(2325, 1140, 465, 165), QColor(0, 0, 0) } },
     };
 
     struct CaptionRow {
@@ -223,7 +218,7 @@ WindowControls buildWindowControls(QWidget* window)
         const auto& row = kColumns[i];
         columns[i] = named(
             new channels::ColumnGauge(row.design, window), row.body, QString::fromLatin1(row.name));
-        columns[i]->setLevel(row.storedValue);
+        columns[i]->setLevel(kStoredBarValues[i]);
     }
     buildCaptions(window);
 
@@ -232,7 +227,6 @@ WindowControls buildWindowControls(QWidget* window)
     c.preview = named(photo, "Label1", QStringLiteral("Preview"));
     c.preview->setGeometry(twips(645, 1560, 2220, 645));
     c.preview->setFont(designFont(kCalibri, 9, true)); // its caption
-    c.preview->setBackColour(qRgb(255, 255, 255));
 
     std::array<channels::ChannelBar*, 4> bars {};
     for (int i = 0; i < 4; ++i) {
@@ -244,7 +238,7 @@ WindowControls buildWindowControls(QWidget* window)
         const bool master = i == 3;
         bar->setSingleStep(master ? 1 : 10);
         bar->setPageStep(master ? 1 : 20);
-        bar->setValue(row.storedValue);
+        bar->setValue(kStoredBarValues[i]);
         bars[i] = bar;
     }
 
