@@ -119,7 +119,7 @@ void ColourWindow::start()
     platform::keepAbove(this);
     m_picker->setTimerEnabled(false);
     m_c.channelBoxes[0]->setFocus();
-    setSwatches(qRgb(255, 255, 255));
+    setSwatches(colour::colourNumberOf(255, 255, 255));
     // As designed, the channel bars are set to what they already store, which
     // runs nothing; the master's move to its midpoint runs the first colour.
     for (int ch = 0; ch < 3; ++ch)
@@ -130,17 +130,16 @@ void ColourWindow::start()
     show();
 }
 
-void ColourWindow::setSwatches(QRgb colour)
+void ColourWindow::setSwatches(colour::ColourNumber c)
 {
-    // The preview's background is also the hidden solid swatch the preview
-    // blends from: the two always hold the same colour.
-    m_c.preview->setBackColour(colour);
+    m_colour = c;
+    m_c.preview->setBackColour(toQRgb(c));
 }
 
 void ColourWindow::showColour(colour::ColourNumber c)
 {
     const colour::Notations texts = colour::notationsOf(c, m_c.transparency->value());
-    setSwatches(toQRgb(c));
+    setSwatches(c);
     writeNotations(m_c, texts, Writing::BeforeBars);
     if (!isVisible())
         show();
@@ -164,7 +163,7 @@ void ColourWindow::applyKmlAlpha()
 
 void ColourWindow::redrawPreview()
 {
-    m_c.preview->showTransparency(m_c.preview->backColour(), m_c.transparency->value());
+    m_c.preview->showTransparency(m_c.transparency->value());
 }
 
 bool ColourWindow::pickerActive() const
@@ -197,7 +196,7 @@ void ColourWindow::followChannelBar(int channel)
             return;
         rgb[ch] = *value;
     }
-    setSwatches(toQRgb(colour::colourNumberOf(rgb[0], rgb[1], rgb[2])));
+    setSwatches(colour::colourNumberOf(rgb[0], rgb[1], rgb[2]));
 }
 
 void ColourWindow::commitChannelChange(int channel)
@@ -205,7 +204,7 @@ void ColourWindow::commitChannelChange(int channel)
     if (refusedByPickerLock(m_c.channelBars[channel]))
         return;
     followChannelBar(channel);
-    showColour(toColourNumber(m_c.preview->backColour()));
+    showColour(m_colour);
     redrawPreview();
 }
 
@@ -223,7 +222,7 @@ void ColourWindow::commitMasterChange()
     if (refusedByPickerLock(m_c.master))
         return;
     stepMaster();
-    showColour(toColourNumber(m_c.preview->backColour()));
+    showColour(m_colour);
     redrawPreview();
 }
 
@@ -259,18 +258,18 @@ void ColourWindow::applyTransparency()
 
 void ColourWindow::chooseColour()
 {
-    const auto chosen = m_platform.colourDialog.choose(this, QColor(m_c.preview->backColour()));
+    const auto chosen = m_platform.colourDialog.choose(this, QColor(toQRgb(m_colour)));
     if (!chosen)
         return;
-    setColourFromOutside(chosen->rgb() & RGB_MASK);
+    setColourFromOutside(toColourNumber(chosen->rgb()));
 }
 
 void ColourWindow::pickFromPreview(QPoint point)
 {
-    setColourFromOutside(m_c.preview->pixelAt(point));
+    setColourFromOutside(toColourNumber(m_c.preview->pixelAt(point)));
 }
 
-void ColourWindow::setColourFromOutside(QRgb colour)
+void ColourWindow::setColourFromOutside(colour::ColourNumber c)
 {
     // The refresh builds its intermediate colours from the channel boxes. A
     // box can disagree with its bar: a refused typed value ("300") stays in
@@ -286,7 +285,7 @@ void ColourWindow::setColourFromOutside(QRgb colour)
             m_c.channelColumns[ch]->setLevel(v);
         }
     }
-    showColour(toColourNumber(colour));
+    showColour(c);
 }
 
 void ColourWindow::mousePressEvent(QMouseEvent* event)
@@ -338,20 +337,20 @@ void ColourWindow::setChannelBoxesEnabled(bool enabled)
         box->setEnabled(enabled);
 }
 
-void ColourWindow::showSample(QRgb colour)
+void ColourWindow::showSample(QRgb pixel)
 {
-    setSwatches(colour);
+    setSwatches(toColourNumber(pixel));
     redrawPreview();
 }
 
-QRgb ColourWindow::shownColour() const
+colour::ColourNumber ColourWindow::shownColour() const
 {
-    return m_c.preview->backColour();
+    return m_colour;
 }
 
-void ColourWindow::commitColour(QRgb colour)
+void ColourWindow::commitColour(colour::ColourNumber c)
 {
-    setColourFromOutside(colour);
+    setColourFromOutside(c);
 }
 
 void ColourWindow::hintAtPicker(const QString& text)

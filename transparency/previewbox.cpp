@@ -28,9 +28,9 @@ void PreviewBox::setBackColour(QRgb colour)
     update();
 }
 
-void PreviewBox::showTransparency(QRgb colour, int opacity)
+void PreviewBox::showTransparency(int opacity)
 {
-    m_blend = Blend { colour, opacity };
+    m_blend = opacity;
     m_stale = true;
     describe(opacity);
     update();
@@ -53,7 +53,7 @@ const QImage& PreviewBox::drawing() const
         }
     }
     if (m_blend)
-        blendFlatColour(m_image, m_blend->colour, m_blend->opacity);
+        blendFlatColour(m_image, m_backColour, *m_blend);
     m_stale = false;
     return m_image;
 }
