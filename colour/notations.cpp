@@ -10,12 +10,12 @@ std::string notationNames(std::string_view separator)
     return names;
 }
 
-Notations notationsOf(ColourNumber c, int transparency)
+Notations notationsOf(ColourNumber c, int alpha)
 {
     Notations texts;
     for (const NotationForm& form : kNotations) {
         char buffer[kMaxNotationLength];
-        texts[indexOf(form.notation)] = std::string(buffer, form.write(buffer, c, transparency));
+        texts[indexOf(form.notation)] = std::string(buffer, form.write(buffer, c, alpha));
     }
     return texts;
 }

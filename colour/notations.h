@@ -70,7 +70,7 @@ std::string notationNames(std::string_view separator);
 
 // Each notation's text at indexOf(notation).
 using Notations = std::array<std::string, kNotationCount>;
-// All texts at once; KML carries the transparency as its alpha.
-Notations notationsOf(ColourNumber c, int transparency);
+// All texts at once; KML carries the alpha.
+Notations notationsOf(ColourNumber c, int alpha);
 
 } // namespace colour

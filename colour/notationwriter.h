@@ -24,10 +24,10 @@ char* writeHtml(char* out, ColourNumber c);
 char* writeCmy(char* out, ColourNumber c);
 char* writeCmyk(char* out, ColourNumber c);
 char* writeHsl(char* out, ColourNumber c);
-// A transparency outside 0..255 is clamped into it, so the alpha is always two digits.
-char* writeKmlAlpha(char* out, int transparency);
+// An alpha outside 0..255 is clamped into it, so it is always two digits.
+char* writeKmlAlpha(char* out, int alpha);
 // Alpha, blue, green, red: always eight digits.
-char* writeKml(char* out, ColourNumber c, int transparency);
+char* writeKml(char* out, ColourNumber c, int alpha);
 
 // The three whole numbers of the HSL text.
 struct Hsl {

@@ -28,11 +28,11 @@ void PreviewBox::setBackColour(QRgb colour)
     update();
 }
 
-void PreviewBox::showTransparency(int opacity)
+void PreviewBox::showTransparency(int transparency)
 {
-    m_blend = opacity;
+    m_blend = transparency;
     m_stale = true;
-    describe(opacity);
+    describe(transparency);
     update();
 }
 
@@ -58,14 +58,14 @@ const QImage& PreviewBox::drawing() const
     return m_image;
 }
 
-void PreviewBox::describe(int opacity)
+void PreviewBox::describe(int transparency)
 {
     const QColor c(m_backColour);
     setAccessibleDescription(tr("Colour %1, %2, %3 at transparency %4")
                                  .arg(c.red())
                                  .arg(c.green())
                                  .arg(c.blue())
-                                 .arg(opacity));
+                                 .arg(transparency));
 }
 
 QRgb PreviewBox::pixelAt(QPoint point) const

@@ -1,4 +1,5 @@
-// The preview swatch: the current colour laid over an aerial photograph at the chosen opacity.
+// The preview swatch: the current colour laid over an aerial photograph at the
+// chosen transparency.
 #pragma once
 
 #include <QImage>
@@ -17,8 +18,8 @@ public:
     QRgb backColour() const { return m_backColour; }
 
     // Redraws the preview: photograph, caption (in the box's font), then the
-    // background colour at the opacity.
-    void showTransparency(int opacity);
+    // background colour at the transparency.
+    void showTransparency(int transparency);
 
     // The pixel as drawn at a point of the box (caption and blend included).
     QRgb pixelAt(QPoint point) const;
@@ -36,12 +37,12 @@ private:
     // The drawing is made when it is shown or read: one change of colour
     // redraws the preview several times over, and only the last one is seen.
     const QImage& drawing() const;
-    void describe(int opacity);
+    void describe(int transparency);
 
     QImage m_photograph;
     QRgb m_backColour = qRgb(255, 255, 255);
-    // The opacity of the colour laid over the photograph since the background
-    // colour was set, if any: the caption comes with it.
+    // The transparency the colour was laid over the photograph at since the
+    // background colour was set, if it was: the caption comes with it.
     std::optional<int> m_blend;
     mutable QImage m_image;
     mutable bool m_stale = true;
