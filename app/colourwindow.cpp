@@ -23,6 +23,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <algorithm>
 #include <cmath>
 
 namespace app {
@@ -41,6 +42,25 @@ namespace {
     QString fromStd(const std::string& s)
     {
         return QString::fromStdString(s);
+    }
+
+    // Hexa VB and Long VB are written before the bars are set, the rest after:
+    // a bar that moves shows its own colour in every box, nested, and these two
+    // keep what the last of those wrote. The start-up state depends on it.
+    enum class Writing { BeforeBars, AfterBars };
+
+    Writing whenWritten(colour::Notation n)
+    {
+        using enum colour::Notation;
+        return n == HexaVb || n == LongVb ? Writing::BeforeBars : Writing::AfterBars;
+    }
+
+    void writeNotations(const WindowControls& c, const colour::Notations& texts, Writing when)
+    {
+        for (const colour::NotationForm& form : colour::kNotations) {
+            if (whenWritten(form.notation) == when)
+                c.notation(form.notation)->setText(fromStd(texts[colour::indexOf(form.notation)]));
+        }
     }
 
     // The master step sees the channel bars through this; each write runs the
@@ -99,29 +119,28 @@ void ColourWindow::start()
     platform::keepAbove(this);
     m_picker->setTimerEnabled(false);
     m_c.channelBoxes[0]->setFocus();
-    setSwatches(qRgb(255, 255, 255));
-    m_c.channelBars[0]->setValue(160);
-    m_c.channelBars[1]->setValue(120);
-    m_c.channelBars[2]->setValue(90);
+    setSwatches(colour::colourNumberOf(255, 255, 255));
+    // As designed, the channel bars are set to what they already store, which
+    // runs nothing; the master's move to its midpoint runs the first colour.
+    for (int ch = 0; ch < 3; ++ch)
+        m_c.channelBars[ch]->setValue(kStoredBarValues[ch]);
     m_c.master->setValue(midpointOf(m_c.master));
     m_c.transparency->setValue(255);
     m_prevMaster = m_c.master->value();
     show();
 }
 
-void ColourWindow::setSwatches(QRgb colour)
+void ColourWindow::setSwatches(colour::ColourNumber c)
 {
-    // The preview's background is also the hidden solid swatch the preview
-    // blends from: the two always hold the same colour.
-    m_c.preview->setBackColour(colour);
+    m_colour = c;
+    m_c.preview->setBackColour(toQRgb(c));
 }
 
 void ColourWindow::showColour(colour::ColourNumber c)
 {
     const colour::Notations texts = colour::notationsOf(c, m_c.transparency->value());
-    setSwatches(toQRgb(c));
-    m_c.hexaVb->setText(fromStd(texts.hexaVb));
-    m_c.longVb->setText(fromStd(texts.longVb));
+    setSwatches(c);
+    writeNotations(m_c, texts, Writing::BeforeBars);
     if (!isVisible())
         show();
     const colour::Rgb rgb = colour::channelsOf(c);
@@ -129,27 +148,22 @@ void ColourWindow::showColour(colour::ColourNumber c)
     m_c.channelBars[0]->setValue(rgb.red);
     m_c.channelBars[1]->setValue(rgb.green);
     m_c.channelBars[2]->setValue(rgb.blue);
-    m_c.rgb->setText(fromStd(texts.rgb));
-    m_c.html->setText(fromStd(texts.html));
-    m_c.cmy->setText(fromStd(texts.cmy));
-    m_c.cmyk->setText(fromStd(texts.cmyk));
-    m_c.hsl->setText(fromStd(texts.hsl));
-    m_c.kml->setText(fromStd(texts.kml));
+    writeNotations(m_c, texts, Writing::AfterBars);
 }
 
 // The KML box may hold anything the user typed: only a six- or eight-character
 // text takes the alpha.
 void ColourWindow::applyKmlAlpha()
 {
-    const auto text
-        = colour::withKmlAlpha(m_c.kml->text().toStdString(), m_c.transparency->value());
+    QLineEdit* kml = m_c.notation(colour::Notation::Kml);
+    const auto text = colour::withKmlAlpha(kml->text().toStdString(), m_c.transparency->value());
     if (text)
-        m_c.kml->setText(fromStd(*text));
+        kml->setText(fromStd(*text));
 }
 
 void ColourWindow::redrawPreview()
 {
-    m_c.preview->showTransparency(m_c.preview->backColour(), m_c.transparency->value());
+    m_c.preview->showTransparency(m_c.transparency->value());
 }
 
 bool ColourWindow::pickerActive() const
@@ -182,7 +196,7 @@ void ColourWindow::followChannelBar(int channel)
             return;
         rgb[ch] = *value;
     }
-    setSwatches(toQRgb(colour::colourNumberOf(rgb[0], rgb[1], rgb[2])));
+    setSwatches(colour::colourNumberOf(rgb[0], rgb[1], rgb[2]));
 }
 
 void ColourWindow::commitChannelChange(int channel)
@@ -190,7 +204,7 @@ void ColourWindow::commitChannelChange(int channel)
     if (refusedByPickerLock(m_c.channelBars[channel]))
         return;
     followChannelBar(channel);
-    showColour(toColourNumber(m_c.preview->backColour()));
+    showColour(m_colour);
     redrawPreview();
 }
 
@@ -208,7 +222,7 @@ void ColourWindow::commitMasterChange()
     if (refusedByPickerLock(m_c.master))
         return;
     stepMaster();
-    showColour(toColourNumber(m_c.preview->backColour()));
+    showColour(m_colour);
     redrawPreview();
 }
 
@@ -244,18 +258,18 @@ void ColourWindow::applyTransparency()
 
 void ColourWindow::chooseColour()
 {
-    const auto chosen = m_platform.colourDialog.choose(this, QColor(m_c.preview->backColour()));
+    const auto chosen = m_platform.colourDialog.choose(this, QColor(toQRgb(m_colour)));
     if (!chosen)
         return;
-    setColourFromOutside(chosen->rgb() & RGB_MASK);
+    setColourFromOutside(toColourNumber(chosen->rgb()));
 }
 
 void ColourWindow::pickFromPreview(QPoint point)
 {
-    setColourFromOutside(m_c.preview->pixelAt(point));
+    setColourFromOutside(toColourNumber(m_c.preview->pixelAt(point)));
 }
 
-void ColourWindow::setColourFromOutside(QRgb colour)
+void ColourWindow::setColourFromOutside(colour::ColourNumber c)
 {
     // The refresh builds its intermediate colours from the channel boxes. A
     // box can disagree with its bar: a refused typed value ("300") stays in
@@ -271,7 +285,7 @@ void ColourWindow::setColourFromOutside(QRgb colour)
             m_c.channelColumns[ch]->setLevel(v);
         }
     }
-    showColour(toColourNumber(colour));
+    showColour(c);
 }
 
 void ColourWindow::mousePressEvent(QMouseEvent* event)
@@ -299,8 +313,13 @@ void ColourWindow::showPickerRunning(bool running)
 
 void ColourWindow::emptyNotations()
 {
-    for (QLineEdit* box : { m_c.hexaVb, m_c.longVb, m_c.rgb, m_c.cmy, m_c.cmyk, m_c.html, m_c.hsl })
-        box->clear();
+    // In the order of the boxes' design names, Text1 first, as designed.
+    auto boxes = m_c.notations;
+    std::ranges::sort(boxes, {}, &QObject::objectName);
+    for (QLineEdit* box : boxes) {
+        if (box->isReadOnly())
+            box->clear();
+    }
 }
 
 void ColourWindow::setChannelBoxesEnabled(bool enabled)
@@ -318,20 +337,20 @@ void ColourWindow::setChannelBoxesEnabled(bool enabled)
         box->setEnabled(enabled);
 }
 
-void ColourWindow::showSample(QRgb colour)
+void ColourWindow::showSample(QRgb pixel)
 {
-    setSwatches(colour);
+    setSwatches(toColourNumber(pixel));
     redrawPreview();
 }
 
-QRgb ColourWindow::shownColour() const
+colour::ColourNumber ColourWindow::shownColour() const
 {
-    return m_c.preview->backColour();
+    return m_colour;
 }
 
-void ColourWindow::commitColour(QRgb colour)
+void ColourWindow::commitColour(colour::ColourNumber c)
 {
-    setColourFromOutside(colour);
+    setColourFromOutside(c);
 }
 
 void ColourWindow::hintAtPicker(const QString& text)

@@ -44,7 +44,7 @@ protected:
 
 private:
     void connectHandlers();
-    void setSwatches(QRgb colour);
+    void setSwatches(colour::ColourNumber c);
     void applyKmlAlpha();
     void redrawPreview();
     bool refusedByPickerLock(channels::ChannelBar* bar);
@@ -59,18 +59,21 @@ private:
     void applyTransparency();
     void chooseColour();
     void pickFromPreview(QPoint point);
-    void setColourFromOutside(QRgb colour);
+    void setColourFromOutside(colour::ColourNumber c);
 
     void showPickerRunning(bool running) override;
     void emptyNotations() override;
     void setChannelBoxesEnabled(bool enabled) override;
-    void showSample(QRgb colour) override;
-    QRgb shownColour() const override;
-    void commitColour(QRgb colour) override;
+    void showSample(QRgb pixel) override;
+    colour::ColourNumber shownColour() const override;
+    void commitColour(colour::ColourNumber c) override;
     void hintAtPicker(const QString& text) override;
 
     platform::Platform& m_platform;
     WindowControls m_c;
+    // The current colour, which is also the hidden solid swatch the preview
+    // blends from; the preview shows it. White until start-up sets it.
+    colour::ColourNumber m_colour = colour::colourNumberOf(255, 255, 255);
     // Where the master stood at the end of its last completed step; empty
     // until the first one, and then counted as 0.
     std::optional<int> m_prevMaster;

@@ -9,10 +9,10 @@
 
 namespace app {
 
-NotationBox::NotationBox(bool readOnly, QWidget* parent)
+NotationBox::NotationBox(Kind kind, QWidget* parent)
     : QLineEdit(parent)
 {
-    setReadOnly(readOnly);
+    setReadOnly(kind == Kind::ReadOnly);
     m_confirmation = new TransientConfirmation(this);
 }
 

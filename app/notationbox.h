@@ -17,9 +17,10 @@ class TransientConfirmation;
 class NotationBox : public QLineEdit {
     Q_OBJECT
 public:
-    // Read-only is fixed at construction: assistive technology is told once
+    // The kind is fixed at construction: assistive technology is told once
     // what kind of box this is.
-    NotationBox(bool readOnly, QWidget* parent);
+    enum class Kind { ReadOnly, Editable };
+    NotationBox(Kind kind, QWidget* parent);
 
     // Puts the whole text on the clipboard and says so; an empty box copies nothing.
     bool copyAll();

@@ -1,7 +1,7 @@
 // Between the colour number (0x00BBGGRR) and Qt's QRgb (0xAARRGGBB).
 #pragma once
 
-#include "colour/notations.h"
+#include "colour/colournumber.h"
 
 #include <QRgb>
 

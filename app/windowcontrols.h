@@ -1,6 +1,8 @@
 // The window's controls, by their design names.
 #pragma once
 
+#include "colour/notations.h"
+
 #include <array>
 
 class QLineEdit;
@@ -31,14 +33,9 @@ struct WindowControls {
     transparency::PreviewBox* preview = nullptr; // Label1
     transparency::TransparencySlider* transparency = nullptr; // Slider5
 
-    QLineEdit* rgb = nullptr; // Text3
-    QLineEdit* hexaVb = nullptr; // Text1
-    QLineEdit* longVb = nullptr; // Text2
-    QLineEdit* html = nullptr; // Text7
-    QLineEdit* cmy = nullptr; // Text4
-    QLineEdit* cmyk = nullptr; // Text5
-    QLineEdit* hsl = nullptr; // Text8
-    QLineEdit* kml = nullptr; // Text6
+    // Text1..Text8, at colour::indexOf(notation).
+    std::array<QLineEdit*, colour::kNotationCount> notations {};
+    QLineEdit* notation(colour::Notation n) const { return notations[colour::indexOf(n)]; }
 
     picker::PickerButton* pickerButton = nullptr; // Command1
     QPushButton* chooseColour = nullptr; // Command2

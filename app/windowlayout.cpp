@@ -76,26 +76,21 @@ namespace {
         const char* barName;
         int barLeft;
         channels::ColumnDesign design;
-        int storedValue;
     };
 
     const ColumnRow kColumns[] = {
         { "Label5(1)", "Red level", "Slider1", "Red", 750,
             { QRect(600, 570, 465, 675), 600, 465, QRect(600, 495, 465, 165), QColor(255, 255, 255),
-                600, QRect(600, 1140, 465, 165), QColor(255, 0, 0) },
-            160 },
+                600, QRect(600, 1140, 465, 165), QColor(255, 0, 0) } },
         { "Label6(1)", "Green level", "Slider2", "Green", 1305,
             { QRect(1155, 585, 465, 675), 1155, 465, QRect(1155, 495, 465, 165), std::nullopt, 1155,
-                QRect(1155, 1125, 465, 165), QColor(0, 192, 0) },
-            120 },
+                QRect(1155, 1125, 465, 165), QColor(0, 192, 0) } },
         { "Label7(1)", "Blue level", "Slider3", "Blue", 1875,
             { QRect(1725, 570, 465, 675), 1740, 465, QRect(1725, 495, 465, 165), std::nullopt, 1725,
-                QRect(1725, 1140, 465, 165), QColor(0, 0, 255) },
-            90 },
+                QRect(1725, 1140, 465, 165), QColor(0, 0, 255) } },
         { "Label7(2)", "Master level", "Slider4", "Master", 2475,
             { QRect(2325, 570, 465, 675), 2310, 465, QRect(2325, 495, 465, 165), std::nullopt, 2325,
-                QRect(2325, 1140, 465, 165), QColor(0, 0, 0) },
-            113 },
+                QRect(2325, 1140, 465, 165), QColor(0, 0, 0) } },
     };
 
     struct CaptionRow {
@@ -107,22 +102,38 @@ namespace {
         CaptionLabel::Press press;
     };
 
-    struct NotationRow {
+    using colour::Notation;
+
+    // A notation's box and the caption beside it, in twips.
+    struct NotationPlace {
+        Notation notation;
         const char* box;
-        const char* name;
-        int top;
-        QLineEdit* WindowControls::*member;
+        QRect boxPlace;
+        const char* caption;
+        QRect captionPlace;
     };
 
-    const NotationRow kNotations[] = {
-        { "Text3", "RGB", 300, &WindowControls::rgb },
-        { "Text1", "Hexa VB", 600, &WindowControls::hexaVb },
-        { "Text2", "Long VB", 900, &WindowControls::longVb },
-        { "Text7", "HTML", 1200, &WindowControls::html },
-        { "Text4", "CMY", 1500, &WindowControls::cmy },
-        { "Text5", "CMYK", 1800, &WindowControls::cmyk },
-        { "Text8", "HSL", 2100, &WindowControls::hsl },
+    // The read-only boxes, in a column on the right.
+    const NotationPlace kNotationColumn[] = {
+        { Notation::Rgb, "Text3", { 4050, 300, 1365, 285 }, "Label4", { 3300, 345, 600, 285 } },
+        { Notation::HexaVb, "Text1", { 4050, 600, 1365, 285 }, "Label10", { 3300, 615, 705, 255 } },
+        { Notation::LongVb, "Text2", { 4050, 900, 1365, 285 }, "Label3", { 3300, 915, 720, 255 } },
+        { Notation::Html, "Text7", { 4050, 1200, 1365, 285 }, "Label2", { 3300, 1245, 600, 255 } },
+        { Notation::Cmy, "Text4", { 4050, 1500, 1365, 285 }, "Label5(2)",
+            { 3300, 1530, 600, 255 } },
+        { Notation::Cmyk, "Text5", { 4050, 1800, 1365, 285 }, "Label6(2)",
+            { 3300, 1830, 600, 255 } },
+        { Notation::Hsl, "Text8", { 4050, 2100, 1365, 285 }, "Label9(0)",
+            { 3300, 2115, 600, 255 } },
     };
+
+    // The editable KML box lies under the transparency slider, whose value is
+    // its alpha, and is built after it.
+    const NotationPlace kKmlPlace = { Notation::Kml, "Text6", { 630, 3450, 2220, 435 }, "Label9(1)",
+        { 120, 3480, 465, 375 } };
+
+    static_assert(std::size(kNotationColumn) + 1 == colour::kNotationCount,
+        "every notation has a place for its box");
 
     template <typename W> W* named(W* widget, const char* objectName, const QString& accessibleName)
     {
@@ -131,21 +142,35 @@ namespace {
         return widget;
     }
 
+    void addCaption(QWidget* window, const CaptionRow& row)
+    {
+        auto* label = new CaptionLabel(QString::fromLatin1(row.text), row.press, window);
+        label->setObjectName(QLatin1String(row.name));
+        label->setFont(row.font);
+        label->setAlignment(row.alignment);
+        // Designed for the metrics of another platform's fonts: where a caption
+        // would be clipped, let it run on to the right rather than lose letters.
+        QRect place = row.place;
+        const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2;
+        if (!(row.alignment & Qt::AlignHCenter) && needed > place.width())
+            place.setWidth(needed);
+        label->setGeometry(place);
+    }
+
     void buildCaptions(QWidget* window)
     {
         const QFont bold9 = designFont(kArial, 9, true);
         const auto left = Qt::AlignLeft | Qt::AlignTop;
         const auto swallow = CaptionLabel::Press::Swallow;
+        const auto beside = [&](const NotationPlace& place) {
+            return CaptionRow { place.caption, colour::nameOf(place.notation),
+                channels::pixelsFromTwips(place.captionPlace), bold9, left, swallow };
+        };
+        for (const auto& place : kNotationColumn)
+            addCaption(window, beside(place));
         const CaptionRow rows[] = {
-            { "Label4", "RGB", twips(3300, 345, 600, 285), bold9, left, swallow },
-            { "Label10", "Hexa VB", twips(3300, 615, 705, 255), bold9, left, swallow },
-            { "Label3", "Long VB", twips(3300, 915, 720, 255), bold9, left, swallow },
-            { "Label2", "HTML", twips(3300, 1245, 600, 255), bold9, left, swallow },
-            { "Label5(2)", "CMY", twips(3300, 1530, 600, 255), bold9, left, swallow },
-            { "Label6(2)", "CMYK", twips(3300, 1830, 600, 255), bold9, left, swallow },
-            { "Label9(0)", "HSL", twips(3300, 2115, 600, 255), bold9, left, swallow },
             { "Label44", "RGB", twips(120, 2280, 360, 285), bold9, left, swallow },
-            { "Label9(1)", "KML", twips(120, 3480, 465, 375), bold9, left, swallow },
+            beside(kKmlPlace),
             { "Label8", "Transparency", twips(600, 2640, 2295, 255), designFont(kArial, 9, false),
                 Qt::AlignHCenter | Qt::AlignTop, swallow },
             { "Label12", "Start the Color Picker", twips(3480, 3480, 1965, 255),
@@ -153,19 +178,18 @@ namespace {
             { "Label13", "To stop it press 's' in the keyboard", twips(2760, 4200, 3075, 375),
                 designFont(kArial, 8.25, true), Qt::AlignHCenter | Qt::AlignTop, swallow },
         };
-        for (const auto& row : rows) {
-            auto* label = new CaptionLabel(QString::fromLatin1(row.text), row.press, window);
-            label->setObjectName(QLatin1String(row.name));
-            label->setFont(row.font);
-            label->setAlignment(row.alignment);
-            // Designed for the metrics of another platform's fonts: where a caption
-            // would be clipped, let it run on to the right rather than lose letters.
-            QRect place = row.place;
-            const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2;
-            if (!(row.alignment & Qt::AlignHCenter) && needed > place.width())
-                place.setWidth(needed);
-            label->setGeometry(place);
-        }
+        for (const auto& row : rows)
+            addCaption(window, row);
+    }
+
+    NotationBox* addNotationBox(
+        WindowControls& c, QWidget* window, const NotationPlace& place, NotationBox::Kind kind)
+    {
+        auto* box = named(new NotationBox(kind, window), place.box,
+            QString::fromLatin1(colour::nameOf(place.notation)));
+        box->setGeometry(channels::pixelsFromTwips(place.boxPlace));
+        c.notations[colour::indexOf(place.notation)] = box;
+        return box;
     }
 
 } // namespace
@@ -194,7 +218,7 @@ WindowControls buildWindowControls(QWidget* window)
         const auto& row = kColumns[i];
         columns[i] = named(
             new channels::ColumnGauge(row.design, window), row.body, QString::fromLatin1(row.name));
-        columns[i]->setLevel(row.storedValue);
+        columns[i]->setLevel(kStoredBarValues[i]);
     }
     buildCaptions(window);
 
@@ -203,7 +227,6 @@ WindowControls buildWindowControls(QWidget* window)
     c.preview = named(photo, "Label1", QStringLiteral("Preview"));
     c.preview->setGeometry(twips(645, 1560, 2220, 645));
     c.preview->setFont(designFont(kCalibri, 9, true)); // its caption
-    c.preview->setBackColour(qRgb(255, 255, 255));
 
     std::array<channels::ChannelBar*, 4> bars {};
     for (int i = 0; i < 4; ++i) {
@@ -215,7 +238,7 @@ WindowControls buildWindowControls(QWidget* window)
         const bool master = i == 3;
         bar->setSingleStep(master ? 1 : 10);
         bar->setPageStep(master ? 1 : 20);
-        bar->setValue(row.storedValue);
+        bar->setValue(kStoredBarValues[i]);
         bars[i] = bar;
     }
 
@@ -235,21 +258,17 @@ WindowControls buildWindowControls(QWidget* window)
     c.master = bars[3];
     c.masterColumn = columns[3];
 
-    for (const auto& row : kNotations) {
-        auto* box = named(new NotationBox(true, window), row.box, QString::fromLatin1(row.name));
-        box->setGeometry(twips(4050, row.top, 1365, 285));
-        c.*(row.member) = box;
-    }
+    for (const auto& place : kNotationColumn)
+        addNotationBox(c, window, place, NotationBox::Kind::ReadOnly);
 
     c.transparency = named(
         new transparency::TransparencySlider(window), "Slider5", QStringLiteral("Transparency"));
     c.transparency->setGeometry(twips(630, 2880, 2220, 465));
 
-    c.kml = named(new NotationBox(false, window), "Text6", QStringLiteral("KML"));
-    c.kml->setGeometry(twips(630, 3450, 2220, 435));
-    c.kml->setFont(designFont(kCourier, 15, true));
-    c.kml->setAlignment(Qt::AlignCenter);
-    c.kml->setText(QStringLiteral("Text1"));
+    auto* kml = addNotationBox(c, window, kKmlPlace, NotationBox::Kind::Editable);
+    kml->setFont(designFont(kCourier, 15, true));
+    kml->setAlignment(Qt::AlignCenter);
+    kml->setText(QStringLiteral("Text1"));
 
     c.chooseColour = named(new QPushButton(QStringLiteral("Choose color"), window), "Command2",
         QStringLiteral("Choose color"));
@@ -263,8 +282,10 @@ WindowControls buildWindowControls(QWidget* window)
     c.pickerButton->setGeometry(twips(4080, 3720, 375, 375));
 
     QWidget* tabOrder[] = { c.channelBoxes[0], c.channelBoxes[1], c.channelBoxes[2], c.preview,
-        bars[0], bars[1], bars[2], bars[3], c.hsl, c.html, c.cmyk, c.cmy, c.hexaVb, c.rgb, c.longVb,
-        c.pickerButton, c.chooseColour, c.transparency, c.kml };
+        bars[0], bars[1], bars[2], bars[3], c.notation(Notation::Hsl), c.notation(Notation::Html),
+        c.notation(Notation::Cmyk), c.notation(Notation::Cmy), c.notation(Notation::HexaVb),
+        c.notation(Notation::Rgb), c.notation(Notation::LongVb), c.pickerButton, c.chooseColour,
+        c.transparency, kml };
     for (size_t i = 1; i < std::size(tabOrder); ++i)
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
     return c;

@@ -30,7 +30,7 @@ ColumnGauge::ColumnGauge(const ColumnDesign& design, QWidget* parent)
 void ColumnGauge::setLevel(int value, int max)
 {
     m_level = value;
-    m_pieces = columnPieces(value, max, static_cast<float>(m_design.bottom.top()));
+    m_pieces = columnPieces(value, max, m_design);
     update();
     QAccessibleValueChangeEvent event(this, value);
     QAccessible::updateAccessibility(&event);

@@ -3,24 +3,9 @@
 
 #include "channels/columngeometry.h"
 
-#include <QColor>
-#include <QRect>
 #include <QWidget>
-#include <optional>
 
 namespace channels {
-
-// The fixed pieces of a column, in twips of the window (15 twips a pixel).
-struct ColumnDesign {
-    QRect background; // label behind the body, in the theme's text-entry background
-    int bodyLeft = 0; // the body may sit a little off its background
-    int bodyWidth = 0;
-    QRect rim; // top rim oval
-    std::optional<QColor> rimFill;
-    int surfaceLeft = 0;
-    QRect bottom; // bottom oval, the lowest the surface may sink
-    QColor liquid;
-};
 
 class ColumnGauge : public QWidget {
     Q_OBJECT

@@ -1,6 +1,7 @@
 #include "cli/options.h"
 
 #include "cli/excerpt.h"
+#include "colour/notations.h"
 
 #include <charconv>
 
@@ -8,11 +9,15 @@ namespace cli {
 
 namespace {
 
-    constexpr std::string_view kUsage
+    // The notations' names go between the two parts.
+    constexpr std::string_view kUsageHead
         = R"(Usage: marivell-notations [--alpha N] [--labels | --kml] [COLOUR...]
 
 Writes each COLOUR in the eight notations of Marivell, one line per colour,
-separated by TABs: RGB, Hexa VB, Long VB, HTML, CMY, CMYK, HSL, KML.
+separated by TABs: )";
+    static_assert(colour::kNotationCount == 8, "the usage counts the notations in a word");
+
+    constexpr std::string_view kUsageTail = R"(.
 Without COLOUR arguments, reads one colour per line from standard input;
 blank lines are skipped.
 
@@ -104,7 +109,9 @@ Options parseOptions(const std::vector<std::string_view>& args)
 
 std::string_view usageText()
 {
-    return kUsage;
+    static const std::string text
+        = std::string(kUsageHead) + colour::notationNames(", ") + std::string(kUsageTail);
+    return text;
 }
 
 } // namespace cli

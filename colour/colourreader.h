@@ -1,7 +1,7 @@
 // Reading a colour written as text, one piece at a time.
 #pragma once
 
-#include "colour/notations.h"
+#include "colour/colournumber.h"
 
 #include <cstdint>
 #include <optional>

@@ -5,7 +5,7 @@
 
 namespace colour {
 
-std::optional<std::string> withKmlAlpha(std::string_view boxText, int transparency)
+std::optional<std::string> withKmlAlpha(std::string_view boxText, int alpha)
 {
     // Only lengths 6 and 8 matter, so stop counting at 9.
     std::size_t characters = 0;
@@ -18,9 +18,9 @@ std::optional<std::string> withKmlAlpha(std::string_view boxText, int transparen
     if (characters != 6 && characters != 8)
         return std::nullopt;
 
-    char alpha[2];
-    writeKmlAlpha(alpha, transparency);
-    std::string result(alpha, sizeof alpha);
+    char digits[2];
+    writeKmlAlpha(digits, alpha);
+    std::string result(digits, sizeof digits);
     result += characters == 8 ? boxText.substr(afterSecond) : boxText;
     return result;
 }

@@ -1,18 +1,23 @@
 #include "colour/notations.h"
 
-#include "colour/notationwriter.h"
-
 namespace colour {
 
-Notations notationsOf(ColourNumber c, int transparency)
+std::string notationNames(std::string_view separator)
 {
-    const auto text = [c](char* (*write)(char*, ColourNumber)) {
+    std::string names;
+    for (const NotationForm& form : kNotations)
+        names.append(names.empty() ? "" : separator).append(form.name);
+    return names;
+}
+
+Notations notationsOf(ColourNumber c, int alpha)
+{
+    Notations texts;
+    for (const NotationForm& form : kNotations) {
         char buffer[kMaxNotationLength];
-        return std::string(buffer, write(buffer, c));
-    };
-    char kml[kMaxNotationLength];
-    return { text(writeRgb), text(writeHexaVb), text(writeLongVb), text(writeHtml), text(writeCmy),
-        text(writeCmyk), text(writeHsl), std::string(kml, writeKml(kml, c, transparency)) };
+        texts[indexOf(form.notation)] = std::string(buffer, form.write(buffer, c, alpha));
+    }
+    return texts;
 }
 
 } // namespace colour

@@ -1,58 +1,76 @@
-// The eight notation texts of a colour, as a pure function.
+// The notations of a colour: the one table that lists them, and all their
+// texts at once.
 //
-// Every text the window's boxes and the command-line converter show comes
-// from here, so the two can never disagree.
+// Every text the window's boxes and the command-line converter show, and the
+// caption beside each, comes from here, so the two can never disagree. A new
+// notation is a writer and a row of kNotations (and, in the window, the place
+// of its box).
 #pragma once
 
-#include <cstdint>
+#include "colour/colournumber.h"
+#include "colour/notationwriter.h"
+
+#include <array>
+#include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace colour {
 
-// The platform colour number: red + 256 * green + 65536 * blue (0x00BBGGRR).
-// Valid values are 0 .. 0xFFFFFF; the texts look only at the low 24 bits.
-using ColourNumber = std::int32_t;
+enum class Notation { Rgb, HexaVb, LongVb, Html, Cmy, Cmyk, Hsl, Kml };
 
-inline constexpr ColourNumber kMaxColourNumber = 0xFFFFFF;
-
-struct Rgb {
-    int red = 0;
-    int green = 0;
-    int blue = 0;
+struct NotationForm {
+    Notation notation;
+    const char* name; // the caption beside its box and above its column of --labels
+    // Writes the text as the writers of notationwriter.h do; only KML takes the alpha.
+    char* (*write)(char* out, ColourNumber c, int alpha);
 };
 
-// Splits a colour number; only the low 24 bits are looked at.
-constexpr Rgb channelsOf(ColourNumber c)
+template <char* (*Write)(char*, ColourNumber)> char* withoutAlpha(char* out, ColourNumber c, int)
 {
-    return { c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF };
+    return Write(out, c);
 }
 
-// Channels outside 0..255 are clamped into it (a channel box holding 300 counts as 255).
-constexpr ColourNumber colourNumberOf(int red, int green, int blue)
-{
-    auto clamp = [](int v) { return v < 0 ? 0 : (v > 255 ? 255 : v); };
-    return clamp(red) | clamp(green) << 8 | clamp(blue) << 16;
-}
-
-// A real shown as a whole number: first brought to 15 significant decimal
-// digits, then rounded to the nearest integer with halves away from zero.
-// A double that lies a hair below a half (7.499999999999999) therefore shows
-// as the half rounded up (8), as a 15-digit display of it would suggest.
-// NaN shows as 0; magnitudes beyond the range of long long saturate.
-long long roundShown(double x);
-
-struct Notations {
-    std::string rgb;
-    std::string hexaVb;
-    std::string longVb;
-    std::string html;
-    std::string cmy;
-    std::string cmyk;
-    std::string hsl;
-    std::string kml;
+// In the order of the converter's columns.
+inline constexpr NotationForm kNotations[] = {
+    { Notation::Rgb, "RGB", withoutAlpha<writeRgb> },
+    { Notation::HexaVb, "Hexa VB", withoutAlpha<writeHexaVb> },
+    { Notation::LongVb, "Long VB", withoutAlpha<writeLongVb> },
+    { Notation::Html, "HTML", withoutAlpha<writeHtml> },
+    { Notation::Cmy, "CMY", withoutAlpha<writeCmy> },
+    { Notation::Cmyk, "CMYK", withoutAlpha<writeCmyk> },
+    { Notation::Hsl, "HSL", withoutAlpha<writeHsl> },
+    { Notation::Kml, "KML", writeKml },
 };
 
-// All eight texts at once; kml carries the transparency as its alpha.
-Notations notationsOf(ColourNumber c, int transparency);
+inline constexpr std::size_t kNotationCount = std::size(kNotations);
+
+constexpr std::size_t indexOf(Notation n)
+{
+    return static_cast<std::size_t>(n);
+}
+
+constexpr const char* nameOf(Notation n)
+{
+    return kNotations[indexOf(n)].name;
+}
+
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < kNotationCount; ++i) {
+            if (indexOf(kNotations[i].notation) != i)
+                return false;
+        }
+        return true;
+    }(),
+    "kNotations lists every notation in the order of its enum");
+
+// Every name in the table's order, separator between each two.
+std::string notationNames(std::string_view separator);
+
+// Each notation's text at indexOf(notation).
+using Notations = std::array<std::string, kNotationCount>;
+// All texts at once; KML carries the alpha.
+Notations notationsOf(ColourNumber c, int alpha);
 
 } // namespace colour

@@ -113,16 +113,16 @@ char* writeHsl(char* out, ColourNumber c)
     return writeList(out, hsl.hue, hsl.saturation, hsl.lightness);
 }
 
-char* writeKmlAlpha(char* out, int transparency)
+char* writeKmlAlpha(char* out, int alpha)
 {
-    return writeHex(out, std::uint32_t(std::clamp(transparency, 0, 255)), 2, kLowerHex);
+    return writeHex(out, std::uint32_t(std::clamp(alpha, 0, 255)), 2, kLowerHex);
 }
 
-char* writeKml(char* out, ColourNumber c, int transparency)
+char* writeKml(char* out, ColourNumber c, int alpha)
 {
     // The colour number's own byte order is KML's: blue, green, red.
-    const auto alpha = std::uint32_t(std::clamp(transparency, 0, 255));
-    return writeHex(out, alpha << 24 | low24(c), 8, kLowerHex);
+    const auto alphaByte = std::uint32_t(std::clamp(alpha, 0, 255));
+    return writeHex(out, alphaByte << 24 | low24(c), 8, kLowerHex);
 }
 
 } // namespace colour

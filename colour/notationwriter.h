@@ -6,7 +6,7 @@
 // only the low 24 bits of the colour number are looked at.
 #pragma once
 
-#include "colour/notations.h"
+#include "colour/colournumber.h"
 
 #include <cstddef>
 
@@ -24,10 +24,10 @@ char* writeHtml(char* out, ColourNumber c);
 char* writeCmy(char* out, ColourNumber c);
 char* writeCmyk(char* out, ColourNumber c);
 char* writeHsl(char* out, ColourNumber c);
-// A transparency outside 0..255 is clamped into it, so the alpha is always two digits.
-char* writeKmlAlpha(char* out, int transparency);
+// An alpha outside 0..255 is clamped into it, so it is always two digits.
+char* writeKmlAlpha(char* out, int alpha);
 // Alpha, blue, green, red: always eight digits.
-char* writeKml(char* out, ColourNumber c, int transparency);
+char* writeKml(char* out, ColourNumber c, int alpha);
 
 // The three whole numbers of the HSL text.
 struct Hsl {
@@ -38,5 +38,12 @@ struct Hsl {
     friend constexpr bool operator==(const Hsl&, const Hsl&) = default;
 };
 Hsl hslOf(ColourNumber c);
+
+// A real shown as a whole number: first brought to 15 significant decimal
+// digits, then rounded to the nearest integer with halves away from zero.
+// A double that lies a hair below a half (7.499999999999999) therefore shows
+// as the half rounded up (8), as a 15-digit display of it would suggest.
+// NaN shows as 0; magnitudes beyond the range of long long saturate.
+long long roundShown(double x);
 
 } // namespace colour

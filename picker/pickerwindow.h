@@ -1,6 +1,8 @@
 // The window as the screen colour picker sees it.
 #pragma once
 
+#include "colour/colournumber.h"
+
 #include <QRgb>
 
 class QString;
@@ -16,12 +18,12 @@ public:
     // Every notation box but the KML one is emptied, in the boxes' design order.
     virtual void emptyNotations() = 0;
     virtual void setChannelBoxesEnabled(bool enabled) = 0;
-    // A transient sample: swatches and preview only, no notation, no bar.
-    virtual void showSample(QRgb colour) = 0;
-    // The colour the preview swatch holds now.
-    virtual QRgb shownColour() const = 0;
+    // A transient sample, a pixel read: swatches and preview only, no notation, no bar.
+    virtual void showSample(QRgb pixel) = 0;
+    // The colour the swatches hold now.
+    virtual colour::ColourNumber shownColour() const = 0;
     // Makes a colour the current one: every notation, bar and box follows.
-    virtual void commitColour(QRgb colour) = 0;
+    virtual void commitColour(colour::ColourNumber c) = 0;
     // A brief word by the eyedropper, for the eye and for screen readers; it
     // asks nothing of the user, so it never takes the focus.
     virtual void hintAtPicker(const QString& text) = 0;

@@ -4,14 +4,14 @@ namespace transparency {
 
 namespace {
 
-    constexpr int mix(int source, int destination, int alpha)
+    constexpr int mix(int source, int destination, int transparency)
     {
-        return (source * alpha + destination * (255 - alpha) + 127) / 255;
+        return (source * transparency + destination * (255 - transparency) + 127) / 255;
     }
 
 } // namespace
 
-void blendFlatColour(QImage& image, QRgb colour, int alpha)
+void blendFlatColour(QImage& image, QRgb colour, int transparency)
 {
     Q_ASSERT(image.format() == QImage::Format_RGB32);
     const int r = qRed(colour), g = qGreen(colour), b = qBlue(colour);
@@ -19,8 +19,8 @@ void blendFlatColour(QImage& image, QRgb colour, int alpha)
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < image.width(); ++x) {
             const QRgb p = line[x];
-            line[x]
-                = qRgb(mix(r, qRed(p), alpha), mix(g, qGreen(p), alpha), mix(b, qBlue(p), alpha));
+            line[x] = qRgb(mix(r, qRed(p), transparency), mix(g, qGreen(p), transparency),
+                mix(b, qBlue(p), transparency));
         }
     }
 }

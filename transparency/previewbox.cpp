@@ -28,11 +28,11 @@ void PreviewBox::setBackColour(QRgb colour)
     update();
 }
 
-void PreviewBox::showTransparency(QRgb colour, int opacity)
+void PreviewBox::showTransparency(int transparency)
 {
-    m_blend = Blend { colour, opacity };
+    m_blend = transparency;
     m_stale = true;
-    describe(opacity);
+    describe(transparency);
     update();
 }
 
@@ -53,19 +53,19 @@ const QImage& PreviewBox::drawing() const
         }
     }
     if (m_blend)
-        blendFlatColour(m_image, m_blend->colour, m_blend->opacity);
+        blendFlatColour(m_image, m_backColour, *m_blend);
     m_stale = false;
     return m_image;
 }
 
-void PreviewBox::describe(int opacity)
+void PreviewBox::describe(int transparency)
 {
     const QColor c(m_backColour);
     setAccessibleDescription(tr("Colour %1, %2, %3 at transparency %4")
                                  .arg(c.red())
                                  .arg(c.green())
                                  .arg(c.blue())
-                                 .arg(opacity));
+                                 .arg(transparency));
 }
 
 QRgb PreviewBox::pixelAt(QPoint point) const

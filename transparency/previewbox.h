@@ -1,4 +1,5 @@
-// The preview swatch: the current colour laid over an aerial photograph at the chosen opacity.
+// The preview swatch: the current colour laid over an aerial photograph at the
+// chosen transparency.
 #pragma once
 
 #include <QImage>
@@ -16,8 +17,9 @@ public:
     void setBackColour(QRgb colour);
     QRgb backColour() const { return m_backColour; }
 
-    // Redraws the preview: photograph, caption (in the box's font), then the colour at the opacity.
-    void showTransparency(QRgb colour, int opacity);
+    // Redraws the preview: photograph, caption (in the box's font), then the
+    // background colour at the transparency.
+    void showTransparency(int transparency);
 
     // The pixel as drawn at a point of the box (caption and blend included).
     QRgb pixelAt(QPoint point) const;
@@ -32,21 +34,16 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    // What the box shows: the photograph on the background colour, and the
-    // caption and blend where a colour was laid over it since.
-    struct Blend {
-        QRgb colour = 0;
-        int opacity = 0;
-    };
-
     // The drawing is made when it is shown or read: one change of colour
     // redraws the preview several times over, and only the last one is seen.
     const QImage& drawing() const;
-    void describe(int opacity);
+    void describe(int transparency);
 
     QImage m_photograph;
     QRgb m_backColour = qRgb(255, 255, 255);
-    std::optional<Blend> m_blend;
+    // The transparency the colour was laid over the photograph at since the
+    // background colour was set, if it was: the caption comes with it.
+    std::optional<int> m_blend;
     mutable QImage m_image;
     mutable bool m_stale = true;
 };

@@ -34,7 +34,7 @@ QString brokenInvariant(const WindowFixture& f, bool committedWhilePicking)
     }
     const auto n = colour::notationsOf(number, c.transparency->value());
     QStringList expected;
-    for (const auto& text : { n.rgb, n.hexaVb, n.longVb, n.html, n.cmy, n.cmyk, n.hsl, n.kml })
+    for (const auto& text : n)
         expected << QString::fromStdString(text);
     return f.notations() == expected ? QString() : "notations " + f.notations().join(" | ");
 }

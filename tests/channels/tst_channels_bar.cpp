@@ -53,7 +53,11 @@ private slots:
         QFETCH(int, value);
         QFETCH(float, bottomOval);
         QFETCH(QList<float>, heightTopSurface);
-        const auto p = channels::columnPieces(value, 255, bottomOval);
+        channels::ColumnDesign column;
+        column.background = QRect(600, 570, 465, 675);
+        column.rim = QRect(600, 495, 465, 165);
+        column.bottom = QRect(600, int(bottomOval), 465, 165);
+        const auto p = channels::columnPieces(value, 255, column);
         const QList<float> got { p.bodyHeight, p.bodyTop, p.surfaceTop };
         for (int i = 0; i < 3; ++i)
             QVERIFY2(

@@ -77,11 +77,9 @@ void TestNotations::texts()
     const Notations n
         = notationsOf(colourNumberOf(c[0].toInt(), c[1].toInt(), c[2].toInt()), transparency);
     const QStringList expected = QStringList { rgb } + texts.split('|');
-    const std::string* actual[]
-        = { &n.rgb, &n.hexaVb, &n.longVb, &n.html, &n.cmy, &n.cmyk, &n.hsl, &n.kml };
     for (int i = 0; i < 8; ++i) {
         if (!expected[i].isEmpty())
-            QCOMPARE(QString::fromStdString(*actual[i]), expected[i]);
+            QCOMPARE(QString::fromStdString(n[i]), expected[i]);
     }
 }
 

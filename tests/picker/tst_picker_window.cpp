@@ -82,7 +82,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&f.window));
         f.run(events);
         QCOMPARE(f.state(), state);
-        const bool running = f.c().rgb->text().isEmpty();
+        const bool running = f.c().notation(colour::Notation::Rgb)->text().isEmpty();
         QCOMPARE(f.window.pickerActive(), running);
         QCOMPARE(f.c().pickerButton->isChecked(), running);
         for (auto* box : f.c().channelBoxes)

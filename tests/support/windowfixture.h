@@ -42,8 +42,10 @@ struct WindowFixture {
     // The eight notation boxes in the command-line tool's order.
     QStringList notations() const
     {
-        return { c().rgb->text(), c().hexaVb->text(), c().longVb->text(), c().html->text(),
-            c().cmy->text(), c().cmyk->text(), c().hsl->text(), c().kml->text() };
+        QStringList texts;
+        for (const QLineEdit* box : c().notations)
+            texts << box->text();
+        return texts;
     }
 
     // Sets the three channels as a user would see them afterwards: bars and boxes agree.
@@ -79,7 +81,7 @@ struct WindowFixture {
             .arg(bars, same(boxes.join(' ')))
             .arg(c().master->value())
             .arg(c().masterColumn->level())
-            .arg(same(c().rgb->text().replace(", ", " ")),
+            .arg(same(c().notation(colour::Notation::Rgb)->text().replace(", ", " ")),
                 same(QStringLiteral("%1 %2 %3")
                          .arg(preview.red())
                          .arg(preview.green())

@@ -32,9 +32,9 @@ private slots:
             preview->grab(); // drawn
         }
         QTest::mouseClick(preview, Qt::LeftButton, {}, at); // picks nothing
-        QCOMPARE(f.c().rgb->text(), "162, 129, 255");
+        QCOMPARE(f.c().notation(colour::Notation::Rgb)->text(), "162, 129, 255");
         QTest::mouseClick(preview, Qt::RightButton, {}, at);
-        QCOMPARE(f.c().rgb->text(), rgb);
+        QCOMPARE(f.c().notation(colour::Notation::Rgb)->text(), rgb);
         QCOMPARE(transparency::PreviewBox::caption(), "COLOR TRANSPARENCY EVALUATION");
     }
 };
