@@ -1,18 +1,13 @@
 #include "platform/windowmove.h"
 
-#include <QGuiApplication>
+#include "platform/x11server.h"
+
 #include <QWindow>
 
-#if defined(MARIVELL_HAVE_XCB)
-#include <QtGui/qguiapplication_platform.h>
-#if QT_CONFIG(xcb)
+#if defined(MARIVELL_ASK_X11)
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
 #include <optional>
-#include <xcb/xcb.h>
-#define MARIVELL_ASK_X11 1
-#endif
 #endif
 
 namespace platform {
@@ -82,11 +77,9 @@ namespace {
 
         xcb_atom_t atom(const char* name) const
         {
-            xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(m_connection,
-                xcb_intern_atom(m_connection, 0, uint16_t(std::strlen(name)), name), nullptr);
-            const xcb_atom_t found = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-            std::free(reply);
-            return found;
+            const XcbReply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(m_connection,
+                xcb_intern_atom(m_connection, 0, uint16_t(std::strlen(name)), name), nullptr));
+            return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
         }
 
         struct Pointer {
@@ -97,16 +90,13 @@ namespace {
 
         std::optional<Pointer> pointerOver(xcb_window_t window) const
         {
-            xcb_query_pointer_reply_t* reply = xcb_query_pointer_reply(
-                m_connection, xcb_query_pointer(m_connection, window), nullptr);
-            if (!reply || !reply->same_screen) {
-                std::free(reply); // the window's coordinates are not given across screens
+            const XcbReply<xcb_query_pointer_reply_t> reply(xcb_query_pointer_reply(
+                m_connection, xcb_query_pointer(m_connection, window), nullptr));
+            // The window's coordinates are not given across screens.
+            if (!reply || !reply->same_screen)
                 return std::nullopt;
-            }
-            const Pointer pointer { reply->root, reply->root_x, reply->root_y, reply->win_x,
-                reply->win_y, reply->mask };
-            std::free(reply);
-            return pointer;
+            return Pointer { reply->root, reply->root_x, reply->root_y, reply->win_x, reply->win_y,
+                reply->mask };
         }
 
         bool windowManagerMoves(xcb_window_t root)
@@ -117,17 +107,16 @@ namespace {
                 m_moveResize = atom("_NET_WM_MOVERESIZE");
             }
             // The list names a few hundred atoms at most.
-            xcb_get_property_reply_t* reply = xcb_get_property_reply(m_connection,
+            const XcbReply<xcb_get_property_reply_t> reply(xcb_get_property_reply(m_connection,
                 xcb_get_property(m_connection, 0, root, m_supported, XCB_ATOM_ATOM, 0, 4096),
-                nullptr);
+                nullptr));
             if (!reply)
                 return false;
-            const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply));
-            const int count = reply->format == 32 ? xcb_get_property_value_length(reply) / 4 : 0;
-            const bool listed = m_moveResize != XCB_ATOM_NONE
+            const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
+            const int count
+                = reply->format == 32 ? xcb_get_property_value_length(reply.get()) / 4 : 0;
+            return m_moveResize != XCB_ATOM_NONE
                 && std::find(atoms, atoms + count, m_moveResize) != atoms + count;
-            std::free(reply);
-            return listed;
         }
 
         struct Request {
@@ -165,9 +154,8 @@ namespace {
 std::unique_ptr<WindowMove> platformWindowMove()
 {
 #if defined(MARIVELL_ASK_X11)
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (x11 && x11->connection() && QGuiApplication::platformName() == QLatin1String("xcb"))
-        return std::make_unique<X11MoveFromPress>(x11->connection());
+    if (xcb_connection_t* connection = x11Connection())
+        return std::make_unique<X11MoveFromPress>(connection);
 #endif
     return std::make_unique<QtSystemMove>();
 }
