@@ -1,8 +1,63 @@
-// The images the window loads, at the resource paths and sizes it relies on;
-// the colour count catches a generator change that draws one empty or flat.
+// The images the program carries: at the resource paths the window loads, of the size and format
+// it relies on (the colour count catches a generator change that draws one empty or flat), and
+// exactly what data/generator draws today. PNGs are compared by what they show, since another
+// zlib packs the same pixels into other bytes; the SVG icon byte for byte.
+#include <QBuffer>
+#include <QDir>
 #include <QImage>
+#include <QProcess>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
+
+namespace {
+
+const QString data = QStringLiteral(MARIVELL_DATA);
+
+QByteArray read(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Size, format, and how the pixels are packed: stored (zlib level 0) takes more than the rows it
+// holds, deflated less. The photograph is stored: inflating it took most of the program's start.
+QString layout(const QByteArray& png)
+{
+    const QImage image = QImage::fromData(png);
+    const qint64 rows = image.height() * (1 + image.width() * (image.hasAlphaChannel() ? 4LL : 3));
+    QString text;
+    QDebug(&text).nospace() << image.size() << ' ' << image.format() << ' '
+                            << (png.size() > rows ? "stored" : "deflated");
+    return text;
+}
+
+// What first differs between the PNG committed and the one drawn now, or nothing.
+QString difference(const QByteArray& committed, const QByteArray& drawn)
+{
+    if (layout(committed) != layout(drawn))
+        return QStringLiteral("committed %1, drawn %2").arg(layout(committed), layout(drawn));
+    const QImage a = QImage::fromData(committed).convertToFormat(QImage::Format_ARGB32);
+    const QImage b = QImage::fromData(drawn).convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y))
+                return QStringLiteral("pixel (%1, %2): committed %3, drawn %4")
+                    .arg(QString::number(x), QString::number(y), QString::number(a.pixel(x, y), 16),
+                        QString::number(b.pixel(x, y), 16));
+    return {};
+}
+
+QStringList filesUnder(const QString& top)
+{
+    QStringList found;
+    for (const QString& folder : { QStringLiteral("icons"), QStringLiteral("images") })
+        for (const QString& name : QDir(top + '/' + folder).entryList(QDir::Files))
+            found << folder + '/' + name;
+    return found;
+}
+
+} // namespace
 
 class TestDataImages : public QObject {
     Q_OBJECT
@@ -10,37 +65,100 @@ class TestDataImages : public QObject {
 private slots:
     void loads_data();
     void loads();
+    void generated();
+    void difference_data();
+    void difference();
 };
 
 void TestDataImages::loads_data()
 {
-    QTest::addColumn<QString>("path");
-    QTest::addColumn<QSize>("size");
-    QTest::addColumn<bool>("alpha");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("layout");
     QTest::addColumn<int>("minColours");
 
-    QTest::newRow("photo") << ":/marivell/photo.png" << QSize(217, 69) << false << 2000;
-    QTest::newRow("pipette") << ":/marivell/pipette.png" << QSize(25, 25) << false << 8;
+    QTest::newRow("photo") << "photo.png"
+                           << "QSize(217, 69) QImage::Format_RGB32 stored" << 2000;
+    QTest::newRow("pipette") << "pipette.png"
+                             << "QSize(25, 25) QImage::Format_RGB32 deflated" << 8;
     for (const int size : { 16, 22, 24, 32, 48, 64, 128, 256 })
         QTest::addRow("icon %d", size)
-            << QStringLiteral(":/marivell/icon-%1.png").arg(size) << QSize(size, size) << true << 8;
+            << QStringLiteral("icon-%1.png").arg(size)
+            << QStringLiteral("QSize(%1, %1) QImage::Format_ARGB32 deflated").arg(size) << 8;
 }
 
 void TestDataImages::loads()
 {
-    QFETCH(QString, path);
-    QFETCH(QSize, size);
-    QFETCH(bool, alpha);
+    QFETCH(QString, name);
+    QFETCH(QString, layout);
     QFETCH(int, minColours);
 
-    const QImage image(path);
-    QCOMPARE(image.size(), size);
-    QCOMPARE(image.hasAlphaChannel(), alpha);
+    QCOMPARE(::layout(read(":/marivell/" + name)), layout);
+    const QImage image(":/marivell/" + name);
     QSet<QRgb> colours;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             colours.insert(image.pixel(x, y));
     QVERIFY2(colours.size() >= minColours, qPrintable(QString::number(colours.size())));
+}
+
+void TestDataImages::generated()
+{
+    if (QStringLiteral(MARIVELL_PYTHON).isEmpty())
+        QSKIP("not installed: python3");
+    QTemporaryDir out;
+    QVERIFY(out.isValid());
+    QCOMPARE(QProcess::execute(MARIVELL_PYTHON, { data + "/generator/generate", out.path() }), 0);
+
+    QCOMPARE(filesUnder(out.path()), filesUnder(data)); // none left over, none missing
+    for (const QString& name : filesUnder(data)) {
+        const QByteArray committed = read(data + '/' + name), drawn = read(out.filePath(name));
+        const QString why = name.endsWith(".png") ? ::difference(committed, drawn)
+            : committed == drawn                  ? QString()
+                                                  : QStringLiteral("differs byte for byte");
+        QVERIFY2(why.isEmpty(), qPrintable(QStringLiteral("data/%1: %2").arg(name, why)));
+    }
+}
+
+// The check itself, on committed images packed again by Qt's libpng, or changed.
+void TestDataImages::difference_data()
+{
+    QTest::addColumn<QByteArray>("committed");
+    QTest::addColumn<QByteArray>("drawn");
+    QTest::addColumn<QString>("expected"); // part of the difference named; empty: none
+
+    const auto png = [](QImage image, int quality, QPoint flipped = { -1, -1 }) {
+        if (image.valid(flipped))
+            image.setPixel(flipped, image.pixel(flipped) ^ 1);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        image.save(&buffer, "PNG", quality);
+        return bytes;
+    };
+    const QString icon = data + "/icons/icon-32.png", photo = data + "/images/photo.png";
+    const QString pipette = data + "/images/pipette.png";
+    QTest::newRow("icon packed tighter") << read(icon) << png(QImage(icon), 0) << "";
+    QTest::newRow("photo stored again") << read(photo) << png(QImage(photo), 100) << "";
+    QTest::newRow("photo deflated") << read(photo) << png(QImage(photo), -1)
+                                    << "drawn QSize(217, 69) QImage::Format_RGB32 deflated";
+    QTest::newRow("one pixel") << read(pipette) << png(QImage(pipette), -1, { 3, 9 })
+                               << "pixel (3, 9): committed ffd4d0c8, drawn ffd4d0c9";
+    QTest::newRow("the last pixel")
+        << read(photo) << png(QImage(photo), 100, { 216, 68 }) << "pixel (216, 68): committed";
+    QTest::newRow("alpha channel")
+        << read(pipette) << png(QImage(pipette).convertToFormat(QImage::Format_ARGB32), -1)
+        << "drawn QSize(25, 25) QImage::Format_ARGB32 deflated";
+    QTest::newRow("cut short") << read(pipette) << read(pipette).chopped(20) << "drawn QSize(0, 0)";
+}
+
+void TestDataImages::difference()
+{
+    QFETCH(QByteArray, committed);
+    QFETCH(QByteArray, drawn);
+    QFETCH(QString, expected);
+
+    QVERIFY(drawn != committed); // so a row that passes packs the same pixels otherwise
+    const QString why = ::difference(committed, drawn);
+    QVERIFY2(expected.isEmpty() ? why.isEmpty() : why.contains(expected), qPrintable(why));
 }
 
 QTEST_GUILESS_MAIN(TestDataImages)
