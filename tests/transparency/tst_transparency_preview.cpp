@@ -9,7 +9,7 @@ class TestTransparencyPreview : public QObject {
 private slots:
     // The photograph's pixels (70, 30) 176, 155, 104 and (10, 40) 74, 83, 54
     // under the colour 162, 129, 255 at transparency t, worked out by hand:
-    // (colour * t + photo * (255 - t) + 127) / 255.
+    // (colour * t + photo * (255 - t)) / 255 to the nearest whole number.
     void rightClickPicksThePreviewAsDrawn_data()
     {
         QTest::addColumn<int>("transparency");
