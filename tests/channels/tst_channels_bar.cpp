@@ -37,31 +37,35 @@ private slots:
     void columnPieces_data()
     {
         QTest::addColumn<int>("value");
-        QTest::addColumn<float>("bottomOval");
-        QTest::addColumn<QList<float>>("heightTopSurface");
-        QTest::newRow("0") << 0 << 1140.f << QList<float> { 675, 525, 495 };
-        QTest::newRow("128") << 128 << 1140.f << QList<float> { 336.176f, 863.824f, 833.824f };
-        QTest::newRow("244 rests on the bottom")
-            << 244 << 1140.f << QList<float> { 29.118f, 1170.882f, 1140 };
-        QTest::newRow("255") << 255 << 1140.f << QList<float> { 0, 1200, 1140 };
-        QTest::newRow("green 238 meets its oval")
-            << 238 << 1125.f << QList<float> { 45, 1155, 1125 };
+        QTest::addColumn<int>("bottomOval");
+        QTest::addColumn<float>("bodyHeight");
+        QTest::addColumn<float>("bodyTop");
+        QTest::addColumn<float>("surfaceTop");
+        QTest::newRow("0") << 0 << 1140 << 675.f << 525.f << 495.f;
+        QTest::newRow("128") << 128 << 1140 << 336.176f << 863.824f << 833.824f;
+        QTest::newRow("244 rests on the bottom") << 244 << 1140 << 29.118f << 1170.882f << 1140.f;
+        QTest::newRow("255") << 255 << 1140 << 0.f << 1200.f << 1140.f;
+        QTest::newRow("green 238 meets its oval") << 238 << 1125 << 45.f << 1155.f << 1125.f;
     }
 
     void columnPieces()
     {
         QFETCH(int, value);
-        QFETCH(float, bottomOval);
-        QFETCH(QList<float>, heightTopSurface);
+        QFETCH(int, bottomOval);
         channels::ColumnDesign column;
         column.background = QRect(600, 570, 465, 675);
         column.rim = QRect(600, 495, 465, 165);
-        column.bottom = QRect(600, int(bottomOval), 465, 165);
+        column.bottom = QRect(600, bottomOval, 465, 165);
+        QFETCH(float, bodyHeight);
+        QFETCH(float, bodyTop);
+        QFETCH(float, surfaceTop);
         const auto p = channels::columnPieces(value, 255, column);
-        const QList<float> got { p.bodyHeight, p.bodyTop, p.surfaceTop };
-        for (int i = 0; i < 3; ++i)
-            QVERIFY2(
-                qAbs(got[i] - heightTopSurface[i]) < 0.001f, qPrintable(QString::number(got[i])));
+        const std::tuple<const char*, float, float> pieces[]
+            = { { "body height", p.bodyHeight, bodyHeight }, { "body top", p.bodyTop, bodyTop },
+                  { "surface top", p.surfaceTop, surfaceTop } };
+        for (const auto& [piece, got, want] : pieces) // to the thousandth the table gives
+            QVERIFY2(qAbs(got - want) < 0.001f,
+                qPrintable(QString("%1 %2, not %3").arg(piece).arg(got).arg(want)));
     }
 };
 

@@ -7,6 +7,7 @@
 #include <QtWidgets>
 
 using namespace platform;
+using namespace Qt::StringLiterals;
 using Screens = QList<ScreenArea>;
 
 namespace {
@@ -17,23 +18,47 @@ const ScreenArea kDoubleLeft { { -3840, 0, 1920, 1080 }, 2 }; // a 3840 x 2160 p
 // 1281 x 721 logical pixels at 1.5 are 1921.5 x 1081.5 device pixels: Qt's 1922 x 1082.
 const ScreenArea kOneAndAHalf { { 0, 0, 1281, 721 }, 1.5 };
 
-// "NAME=value ..." words: the session's variables, Qt's -display option, the
-// platform Qt runs on ("qt") and its screens ("screens", by commas).
-QHash<QString, QString> words(const QString& row)
+// "NAME=value ..." words: the session's variables.
+SessionEnvironment sessionOf(const QString& variables)
 {
     QHash<QString, QString> v;
-    for (const QString& word : row.split(' '))
+    for (const QString& word : variables.split(' ', Qt::SkipEmptyParts))
         v.insert(word.section('=', 0, 0), word.section('=', 1));
-    return v;
-}
-
-SessionEnvironment sessionOf(const QHash<QString, QString>& v)
-{
     return { v["DISPLAY"], v["WAYLAND_DISPLAY"], v["WAYLAND_SOCKET"], v["XDG_SESSION_TYPE"],
         v["XDG_RUNTIME_DIR"], v["QT_QPA_PLATFORM"] };
 }
 
 } // namespace
+
+namespace platform {
+char* toString(ScreenReading reading)
+{
+    switch (reading) {
+    case ScreenReading::X11Grab:
+        return qstrdup("X11Grab");
+    case ScreenReading::Portal:
+        return qstrdup("Portal");
+    case ScreenReading::None:
+        return qstrdup("None");
+    }
+    return qstrdup("?");
+}
+
+char* toString(DisplayPlan::Probe probe)
+{
+    switch (probe) {
+    case DisplayPlan::Probe::None:
+        return qstrdup("None");
+    case DisplayPlan::Probe::X11:
+        return qstrdup("X11");
+    case DisplayPlan::Probe::Wayland:
+        return qstrdup("Wayland");
+    case DisplayPlan::Probe::Missing:
+        return qstrdup("Missing");
+    }
+    return qstrdup("?");
+}
+} // namespace platform
 
 // How the program meets the desktop: which device pixel a grab reads, how the
 // session is read at start-up, the keys and the message boxes.
@@ -46,28 +71,35 @@ private slots:
     {
         QTest::addColumn<Screens>("screens");
         QTest::addColumn<QPoint>("device");
-        QTest::addColumn<QList<int>>("plan"); // screen, logical x and y, pixel x and y
+        QTest::addColumn<int>("screen");
+        QTest::addColumn<QPoint>("logical"); // the pixel to grab, on that screen
+        QTest::addColumn<QPoint>("pixel"); // the device pixel to read in the grab
         QTest::newRow("second screen")
-            << Screens { kPlain, kRight } << QPoint(1930, 5) << QList { 1, 10, 5, 0, 0 };
+            << Screens { kPlain, kRight } << QPoint(1930, 5) << 1 << QPoint(10, 5) << QPoint(0, 0);
         QTest::newRow("ratio 2, odd x, even y")
-            << Screens { kPlain, kDoubleLeft } << QPoint(-3835, 4) << QList { 1, 2, 2, 1, 0 };
+            << Screens { kPlain, kDoubleLeft } << QPoint(-3835, 4) << 1 << QPoint(2, 2)
+            << QPoint(1, 0);
         QTest::newRow("ratio 1.5, the second of a pixel")
-            << Screens { kOneAndAHalf } << QPoint(4, 5) << QList { 0, 2, 3, 1, 0 };
+            << Screens { kOneAndAHalf } << QPoint(4, 5) << 0 << QPoint(2, 3) << QPoint(1, 0);
         QTest::newRow("ratio 1.5, the last device pixel")
-            << Screens { kOneAndAHalf } << QPoint(1921, 1081) << QList { 0, 1280, 720, 1, 1 };
+            << Screens { kOneAndAHalf } << QPoint(1921, 1081) << 0 << QPoint(1280, 720)
+            << QPoint(1, 1);
         QTest::newRow("past the right edge")
-            << Screens { kPlain } << QPoint(1925, 1080) << QList { 0, 1919, 1079, 0, 0 };
+            << Screens { kPlain } << QPoint(1925, 1080) << 0 << QPoint(1919, 1079) << QPoint(0, 0);
         QTest::newRow("below the shorter screen")
-            << Screens { kPlain, kRight } << QPoint(2000, 1050) << QList { 1, 80, 1023, 0, 0 };
+            << Screens { kPlain, kRight } << QPoint(2000, 1050) << 1 << QPoint(80, 1023)
+            << QPoint(0, 0);
     }
 
     void grabPlan()
     {
         QFETCH(Screens, screens);
         QFETCH(QPoint, device);
-        const auto p = planGrab(device, screens).value_or(GrabPlan());
-        QTEST(QList<int>({ p.screen, p.logical.x(), p.logical.y(), p.pixel.x(), p.pixel.y() }),
-            "plan");
+        const auto plan = planGrab(device, screens);
+        QVERIFY(plan);
+        QTEST(plan->screen, "screen");
+        QTEST(plan->logical, "logical");
+        QTEST(plan->pixel, "pixel");
     }
 
     void toDevice()
@@ -80,58 +112,74 @@ private slots:
 
     void screenReading_data()
     {
-        QTest::addColumn<QString>("decision"); // the session -> how the screen is read
-        QTest::newRow("X11") << "DISPLAY=:0 XDG_SESSION_TYPE=x11 qt=xcb screens=DP-1 -> grab";
+        QTest::addColumn<QString>("qt"); // the platform Qt runs on
+        QTest::addColumn<QStringList>("screens");
+        QTest::addColumn<QString>("session");
+        QTest::addColumn<ScreenReading>("reading");
+        const QStringList dp1 { "DP-1" };
+        QTest::newRow("X11") << "xcb" << dp1 << "DISPLAY=:0 XDG_SESSION_TYPE=x11"
+                             << ScreenReading::X11Grab;
         QTest::newRow("WAYLAND_DISPLAY")
-            << "DISPLAY=:0 WAYLAND_DISPLAY=w qt=xcb screens=DP-1 -> portal";
-        QTest::newRow("session type") << "XDG_SESSION_TYPE=wayland qt=xcb screens=DP-1 -> portal";
-        QTest::newRow("Qt on wayland-egl") << "qt=wayland-egl screens=DP-1 -> portal";
-        QTest::newRow("XWayland") << "DISPLAY=:0 qt=xcb screens=HDMI-A-1,XWAYLAND1 -> portal";
-        QTest::newRow("offscreen") << "DISPLAY=:0 qt=offscreen screens=offscreen -> none";
+            << "xcb" << dp1 << "DISPLAY=:0 WAYLAND_DISPLAY=w" << ScreenReading::Portal;
+        QTest::newRow("session type")
+            << "xcb" << dp1 << "XDG_SESSION_TYPE=wayland" << ScreenReading::Portal;
+        QTest::newRow("Qt on wayland-egl") << "wayland-egl" << dp1 << "" << ScreenReading::Portal;
+        QTest::newRow("XWayland") << "xcb" << QStringList { "HDMI-A-1", "XWAYLAND1" }
+                                  << "DISPLAY=:0" << ScreenReading::Portal;
+        QTest::newRow("offscreen")
+            << "offscreen" << QStringList { "offscreen" } << "DISPLAY=:0" << ScreenReading::None;
     }
 
     void screenReading()
     {
-        QFETCH(QString, decision);
-        const auto v = words(decision.section(" -> ", 0, 0));
-        static const char* const readings[] = { "grab", "portal", "none" };
-        QCOMPARE(readings[int(chooseScreenReading(sessionOf(v), v["qt"], v["screens"].split(',')))],
-            decision.section(" -> ", 1));
+        QFETCH(QString, session);
+        QFETCH(QString, qt);
+        QFETCH(QStringList, screens);
+        QTEST(chooseScreenReading(sessionOf(session), qt, screens), "reading");
     }
 
     void displayPlan_data()
     {
-        // the session -> the platform to set|probe|display|the line printed on failure
-        QTest::addColumn<QString>("plan");
+        using Probe = DisplayPlan::Probe;
+        QTest::addColumn<QString>("session");
+        QTest::addColumn<QString>("displayOption"); // Qt's -display
+        QTest::addColumn<QString>("platform"); // to set; empty leaves it to the user or Qt
+        QTest::addColumn<Probe>("probe");
+        QTest::addColumn<QString>("display"); // the X display or the Wayland socket tried
+        QTest::addColumn<QString>("failure"); // the line printed when it cannot be opened
+        const QString none, cannotOpenW = u"cannot open Wayland display 'w'"_s;
         QTest::newRow("XWayland, to stay on top")
-            << "DISPLAY=:1 WAYLAND_DISPLAY=w XDG_RUNTIME_DIR=/r -> xcb|x11|:1|cannot open display "
-               "':1'";
-        QTest::newRow("Wayland only") << "WAYLAND_DISPLAY=w XDG_RUNTIME_DIR=/r -> "
-                                         "wayland|wayland|/r/w|cannot open Wayland display 'w'";
+            << "DISPLAY=:1 WAYLAND_DISPLAY=w XDG_RUNTIME_DIR=/r" << none << u"xcb"_s << Probe::X11
+            << u":1"_s << u"cannot open display ':1'"_s;
+        QTest::newRow("Wayland only") << "WAYLAND_DISPLAY=w XDG_RUNTIME_DIR=/r" << none
+                                      << u"wayland"_s << Probe::Wayland << u"/r/w"_s << cannotOpenW;
         QTest::newRow("default socket")
-            << "XDG_SESSION_TYPE=wayland XDG_RUNTIME_DIR=/r -> wayland|"
-               "wayland|/r/wayland-0|cannot open Wayland display 'wayland-0'";
+            << "XDG_SESSION_TYPE=wayland XDG_RUNTIME_DIR=/r" << none << u"wayland"_s
+            << Probe::Wayland << u"/r/wayland-0"_s << u"cannot open Wayland display 'wayland-0'"_s;
         QTest::newRow("no runtime directory")
-            << "WAYLAND_DISPLAY=w -> wayland|missing||cannot open "
-               "Wayland display 'w': XDG_RUNTIME_DIR is not set";
+            << "WAYLAND_DISPLAY=w" << none << u"wayland"_s << Probe::Missing << none
+            << cannotOpenW + ": XDG_RUNTIME_DIR is not set";
         QTest::newRow("connection handed over")
-            << "WAYLAND_SOCKET=5 XDG_SESSION_TYPE=wayland -> wayland|none||";
+            << "WAYLAND_SOCKET=5 XDG_SESSION_TYPE=wayland" << none << u"wayland"_s << Probe::None
+            << none << none;
         QTest::newRow("the user's wayland beside X")
-            << "DISPLAY=:1 WAYLAND_DISPLAY=w XDG_RUNTIME_DIR=/r "
-               "QT_QPA_PLATFORM=wayland -> |wayland|/r/w|cannot open Wayland display 'w'";
-        QTest::newRow("a list is Qt's to try")
-            << "DISPLAY=:0 QT_QPA_PLATFORM=wayland;xcb -> |none||";
-        QTest::newRow("-display") << "DISPLAY=:0 -display=:7 -> |x11|:7|cannot open display ':7'";
+            << "DISPLAY=:1 WAYLAND_DISPLAY=w XDG_RUNTIME_DIR=/r QT_QPA_PLATFORM=wayland" << none
+            << none << Probe::Wayland << u"/r/w"_s << cannotOpenW;
+        QTest::newRow("a list is Qt's to try") << "DISPLAY=:0 QT_QPA_PLATFORM=wayland;xcb" << none
+                                               << none << Probe::None << none << none;
+        QTest::newRow("-display") << "DISPLAY=:0" << u":7"_s << none << Probe::X11 << u":7"_s
+                                  << u"cannot open display ':7'"_s;
     }
 
     void displayPlan()
     {
-        QFETCH(QString, plan);
-        const auto v = words(plan.section(" -> ", 0, 0));
-        const auto p = planDisplay(sessionOf(v), {}, v["-display"]);
-        static const char* const probes[] = { "none", "x11", "wayland", "missing" };
-        QCOMPARE(p.platform + '|' + probes[int(p.probe)] + '|' + p.display + '|' + p.failure,
-            plan.section(" -> ", 1));
+        QFETCH(QString, session);
+        QFETCH(QString, displayOption);
+        const auto plan = planDisplay(sessionOf(session), {}, displayOption);
+        QTEST(plan.platform, "platform");
+        QTEST(plan.probe, "probe");
+        QTEST(plan.display, "display");
+        QTEST(plan.failure, "failure");
     }
 
     // S pressed in a text box, then: "repeat" (X11's auto-repeat release, before
@@ -177,15 +225,17 @@ private slots:
     void messageBox()
     {
         QFETCH(MessageIcon, icon);
-        QString seen;
+        QMessageBox::Icon shown = QMessageBox::NoIcon;
+        QString text;
         QTimer::singleShot(0, [&] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            seen = QString::number(box->icon()) + ' ' + box->windowTitle() + ": " + box->text();
+            shown = box->icon();
+            text = box->windowTitle() + ": " + box->text();
             box->accept();
         });
         QtMessageBoxes().show(nullptr, icon, "Warning", "Locked.");
-        QFETCH(QMessageBox::Icon, shown);
-        QCOMPARE(seen, QString::number(shown) + " Warning: Locked.");
+        QTEST(shown, "shown");
+        QCOMPARE(text, "Warning: Locked.");
     }
 };
 
