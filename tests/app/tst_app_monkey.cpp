@@ -59,16 +59,15 @@ private slots:
         const auto anyBar = [&] { return Bar(pick(4)); };
         const auto anyColour = [&] { return qRgb(pick(256), pick(256), pick(256)); };
         const QStringList odd { "", "-", " 7", "1e2", "12.5", "2a", "+3", "300", "0.5" };
+        const auto anyText
+            = [&] { return pick(2) ? QString::number(pick(300)) : odd[pick(odd.size())]; };
         bool fromOutside = false; // the action brings a colour from outside
         const std::function<Step()> actions[] = {
             [&] { return clickArrow(anyBar(), pick(2) ? Arrow::Up : Arrow::Down); },
             [&] { return keys(pick(2) ? Qt::Key_Down : Qt::Key_PageUp); },
             [&] { return dragThumb(anyBar(), pick(256)); },
             [&] { return focusBar(anyBar()); }, // as by Tab; the master re-centres
-            [&] {
-                const Bar box = Bar(pick(3));
-                return type(box, pick(2) ? QString::number(pick(300)) : odd[pick(odd.size())]);
-            },
+            [&] { return type(Bar(pick(3)), anyText()); },
             [&] { return keys(Qt::Key_Backspace); },
             [&] { return setTransparency(pick(256)); },
             [&] { return clickEyedropper; },

@@ -64,14 +64,8 @@ char* toString(const QList<Ask>& asked)
 }
 
 // How a notation box is copied: a click far from the start, a key at the
-// cursor, or the action assistive technology offers.
-struct Click {
-    bool operator==(const Click&) const = default;
-};
-struct Assistive {
-    bool operator==(const Assistive&) const = default;
-};
-using Copying = std::variant<Click, QKeyCombination, Assistive>;
+// cursor, or the action assistive technology offers, by its name.
+using Copying = std::variant<Qt::MouseButton, QKeyCombination, QString>;
 
 QString clipboard()
 {
@@ -319,7 +313,8 @@ private slots:
         QTest::addColumn<bool>("emptied"); // as while the picker runs
         QTest::addColumn<QString>("clipboard"); // afterwards
         QTest::addColumn<bool>("confirmed"); // "Copied" shows
-        const Copying click = Click {};
+        const Copying click = Qt::LeftButton;
+        const Copying assistive = app::NotationBoxAccessible::copyAction();
         QTest::newRow("click RGB") << "Text3" << click << false << "162, 129, 255" << true;
         QTest::newRow("Return in RGB")
             << "Text3" << Copying(Qt::Key_Return) << false << "162, 129, 255" << true;
@@ -330,7 +325,7 @@ private slots:
         QTest::newRow("click KML: selected for a paste, not copied")
             << "Text6" << click << false << kUsersClipboard << false;
         QTest::newRow("assistive technology in HTML")
-            << "Text7" << Copying(Assistive {}) << false << "#A281FF" << true;
+            << "Text7" << assistive << false << "#A281FF" << true;
         QTest::newRow("an empty box: nothing")
             << "Text2" << click << true << kUsersClipboard << false;
     }
@@ -348,16 +343,16 @@ private slots:
         auto* box = f.window.findChild<app::NotationBox*>(name);
         if (emptied)
             box->clear();
-        if (std::holds_alternative<Assistive>(by)) {
-            QAccessible::queryAccessibleInterface(box)->actionInterface()->doAction(
-                app::NotationBoxAccessible::copyAction());
+        if (const auto* action = std::get_if<QString>(&by)) {
+            QAccessible::queryAccessibleInterface(box)->actionInterface()->doAction(*action);
         } else if (const auto* key = std::get_if<QKeyCombination>(&by)) {
             box->setFocus(Qt::OtherFocusReason);
             box->setCursorPosition(3);
             QTest::keyClick(box, key->key(), key->keyboardModifiers());
             QCOMPARE(box->cursorPosition(), 3); // nothing selected, nothing moved
         } else {
-            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 4, box->height() / 2));
+            const QPoint farFromTheStart(box->width() - 4, box->height() / 2);
+            QTest::mouseClick(box, std::get<Qt::MouseButton>(by), {}, farFromTheStart);
             QCOMPARE(box->selectedText(), box->text()); // for a middle-click
         }
         QTEST(clipboard(), "clipboard");

@@ -14,6 +14,7 @@
 #include "transparency/transparencyslider.h"
 
 #include <QApplication>
+#include <QDebug>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -52,24 +53,20 @@ inline SeenState steady(const QList<int>& rgb, int master = 128, QList<Warning> 
 // The start-up colour, the stored 160, 120, 90 after the master's first rise.
 inline const SeenState kDesigned = steady({ 162, 129, 255 });
 
+inline QDebug operator<<(QDebug debug, Warning w)
+{
+    const char* names[] = { "information", "exclamation", "untitled" };
+    return debug << names[int(w)];
+}
+
 // Named fields, so that a failed comparison says which differ.
 inline char* toString(const SeenState& s)
 {
-    const auto join = [](const QList<int>& v) {
-        return QStringLiteral("%1 %2 %3").arg(v.value(0)).arg(v.value(1)).arg(v.value(2));
-    };
-    QString warnings;
-    for (const Warning w : s.warnings)
-        warnings += w == Warning::Information ? " information"
-            : w == Warning::Exclamation       ? " exclamation"
-                                              : " untitled";
-    return QTest::toString(
-        QStringLiteral("{bars %1; boxes \"%2\"; master %3, column %4; rgbBox \"%5\"; "
-                       "preview %6; warnings%7}")
-            .arg(join(s.bars), s.boxes.join("\" \""))
-            .arg(s.master)
-            .arg(s.masterColumn)
-            .arg(s.rgbBox, join(s.preview), warnings.isEmpty() ? " none" : warnings));
+    QString text;
+    QDebug(&text).nospace() << "{bars " << s.bars << ", boxes " << s.boxes << ", master "
+                            << s.master << ", column " << s.masterColumn << ", rgbBox " << s.rgbBox
+                            << ", preview " << s.preview << ", warnings " << s.warnings << "}";
+    return QTest::toString(text);
 }
 
 struct WindowFixture;
