@@ -171,9 +171,9 @@ private slots:
             << Steps { tabTo(Bar::Blue), keys(Qt::Key_PageUp) } << steady({ 162, 129, 235 });
         QTest::newRow("keys: master")
             << Steps { tabTo(Bar::Master), keys(Qt::Key_Down) } << steady({ 164, 131, 255 }, 129);
-        QTest::newRow("keys: typed red") << Steps { keys(Qt::CTRL | Qt::Key_A), keys(Qt::Key_2),
-            keys(Qt::Key_0), keys(Qt::Key_0) }
-                                         << steady({ 200, 129, 255 });
+        const Steps type200 { keys(Qt::CTRL | Qt::Key_A), keys(Qt::Key_2), keys(Qt::Key_0),
+            keys(Qt::Key_0) };
+        QTest::newRow("keys: typed red") << type200 << steady({ 200, 129, 255 });
     }
 
     void script()
