@@ -56,24 +56,33 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&f.window)); // keys go to the focused control
         QRandomGenerator random(seed);
         const auto pick = [&](int n) { return int(random.bounded(n)); };
-        const auto any = [&](int n) { return QString::number(pick(n)); };
+        const auto anyBar = [&] { return Bar(pick(4)); };
+        const auto anyColour = [&] { return qRgb(pick(256), pick(256), pick(256)); };
         const QStringList odd { "", "-", " 7", "1e2", "12.5", "2a", "+3", "300", "0.5" };
-        const std::function<QString()> actions[] = {
-            [&] { return "arrow " + any(4) + (pick(2) ? " up" : " down"); },
-            [&] { return "keys " + QString(pick(2) ? "Down" : "PgUp"); },
-            [&] { return "drag " + any(4) + " " + any(256); },
-            [&] { return "focus " + any(4); }, // as by Tab; the master re-centres
-            [&] { return "type " + any(3) + " " + (pick(2) ? any(300) : odd[pick(odd.size())]); },
-            [&] { return "keys Backspace"; },
-            [&] { return "transparency " + any(256); },
-            [&] { return "eyedropper"; },
-            [&] { return "screen " + any(256) + " " + any(256) + " " + any(256); },
-            [&] { return pick(6) ? "S up" : "S down"; },
-            [&] { return "tick"; },
-            [&] { return (pick(4) ? "right-click " : "left-click ") + any(148) + " " + any(43); },
+        const auto anyText
+            = [&] { return pick(2) ? QString::number(pick(300)) : odd[pick(odd.size())]; };
+        bool fromOutside = false; // the action brings a colour from outside
+        const std::function<Step()> actions[] = {
+            [&] { return clickArrow(anyBar(), pick(2) ? Arrow::Up : Arrow::Down); },
+            [&] { return keys(pick(2) ? Qt::Key_Down : Qt::Key_PageUp); },
+            [&] { return dragThumb(anyBar(), pick(256)); },
+            [&] { return focusBar(anyBar()); }, // as by Tab; the master re-centres
+            [&] { return type(Bar(pick(3)), anyText()); },
+            [&] { return keys(Qt::Key_Backspace); },
+            [&] { return setTransparency(pick(256)); },
+            [&] { return clickEyedropper; },
+            [&] { return screenShows(anyColour()); },
+            [&] { return pick(6) ? releaseS : pressS; },
+            [&] { return tick; },
             [&] {
-                return pick(3) ? "dialog " + any(256) + " " + any(256) + " " + any(256)
-                               : "dialog cancel";
+                fromOutside = pick(4);
+                const QPoint at(pick(148), pick(43));
+                return clickPreview(fromOutside ? Qt::RightButton : Qt::LeftButton, at);
+            },
+            [&] {
+                fromOutside = pick(3);
+                return chooseInDialog(
+                    fromOutside ? std::optional(QColor(anyColour())) : std::nullopt);
             },
         };
         bool committedWhilePicking = false;
@@ -82,13 +91,12 @@ private slots:
             committedWhilePicking &= f.window.pickerActive();
             const bool locked = f.window.pickerActive();
             const qsizetype before = shown.size();
-            const QString action = actions[pick(int(std::size(actions)))]();
-            f.run({ action });
-            committedWhilePicking |= locked
-                && (action.startsWith("right")
-                    || (action.startsWith("dialog") && !action.endsWith("l")));
+            fromOutside = false;
+            const int kind = pick(int(std::size(actions)));
+            f.run({ actions[kind]() });
+            committedWhilePicking |= locked && fromOutside;
             const auto where
-                = QStringLiteral("seed %1, event %2 (%3): ").arg(seed).arg(i).arg(action);
+                = QStringLiteral("seed %1, event %2 (action %3): ").arg(seed).arg(i).arg(kind);
             for (qsizetype b = before; b < shown.size(); ++b)
                 QVERIFY2(shown[b].text == "Illegal value." || (locked && shown[b].text == kLocked),
                     qPrintable(where + "unexpected message box " + shown[b].text));

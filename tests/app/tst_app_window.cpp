@@ -12,6 +12,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <QToolTip>
+#include <variant>
 
 namespace {
 
@@ -28,15 +29,43 @@ const QString kHandle = QStringLiteral("Start the Color Picker");
 const QString kHint = QStringLiteral("To stop it press 's' in the keyboard");
 const QPoint kBackground(10, 285);
 
-// The background, or the centre of a caption, in the window.
-QPoint placeIn(const QWidget& window, const QString& place)
+enum class Place { Background, Hint, Handle }; // the picker's caption is a handle
+
+QPoint placeIn(const QWidget& window, Place place)
 {
+    if (place == Place::Background)
+        return kBackground;
+    const QString caption = place == Place::Hint ? kHint : kHandle;
     for (const auto* label : window.findChildren<QLabel*>()) {
-        if (label->text() == place)
+        if (label->text() == caption)
             return label->mapTo(&window, label->rect().center());
     }
-    return place == "background" ? kBackground : QPoint(-1, -1);
+    return { -1, -1 };
 }
+
+// A mouse step of a drag: a press at a place, a move from the press, a release.
+struct Mouse {
+    QEvent::Type type;
+    Qt::MouseButton button = Qt::LeftButton;
+    Place place = Place::Background;
+    QPoint by;
+};
+
+// What a step of a drag asked of the window manager.
+enum class Ask { Nothing, MoveFromThePress, MoveFromElsewhere, Cancel };
+
+char* toString(const QList<Ask>& asked)
+{
+    const char* names[] = { "nothing", "move from the press", "move from elsewhere", "cancel" };
+    QStringList said;
+    for (const Ask a : asked)
+        said << names[int(a)];
+    return QTest::toString(said.join(", "));
+}
+
+// How a notation box is copied: a click far from the start, a key at the
+// cursor, or the action assistive technology offers, by its name.
+using Copying = std::variant<Qt::MouseButton, QKeyCombination, QString>;
 
 QString clipboard()
 {
@@ -68,12 +97,12 @@ private slots:
         WindowFixture f(false);
         QList<int> changes(4);
         for (int i = 0; i < 4; ++i)
-            connect(f.bar(i), &channels::ChannelBar::changed, [&changes, i] { ++changes[i]; });
+            connect(f.bar(Bar(i)), &channels::ChannelBar::changed, [&changes, i] { ++changes[i]; });
         f.window.start();
         // The stored 160, 120, 90 meet one rise of the master through the
         // nesting of the change handling: green runs twice, blue jumps to 255.
         QCOMPARE(changes, (QList<int> { 1, 2, 1, 1 }));
-        QCOMPARE(f.state(), "162 129 255 | = | 128 128 | = | = | ");
+        QCOMPARE(f.seen(), kDesigned);
         QCOMPARE(f.notations().mid(1),
             (QStringList { "&HFF81A2&", "16744866", "#A281FF", "93, 126, 0", "93, 126, 0, 0",
                 "170, 240, 181", "ffff81a2" }));
@@ -83,67 +112,141 @@ private slots:
         QCOMPARE(fontChanges.seen, 0);
     }
 
-    // The state after a script of user actions, as WindowFixture::state() writes it:
-    // bars | boxes | master and column | RGB box | preview | message boxes.
+    // What the user sees after a few actions.
     void script_data()
     {
-        QTest::addColumn<QStringList>("actions");
-        QTest::addColumn<QString>("state");
-        const QString c = "colour 160 120 90";
+        QTest::addColumn<Steps>("steps");
+        QTest::addColumn<SeenState>("seen");
+        const Step c = showColour(160, 120, 90);
         // The red bar already stands on the new red, so only the resync puts the 300 right.
-        const QString r = "colour 176 10 20\ntype 0 300";
+        const Steps red300 { showColour(176, 10, 20), type(Bar::Red, "300") };
+        const auto refused = { Warning::Exclamation };
         QTest::newRow("master rises")
-            << QStringList { c, "master 129" } << "162 122 92 | = | 129 129 | = | = | ";
+            << Steps { c, moveMaster(129) } << steady({ 162, 122, 92 }, 129);
         QTest::newRow("master falls")
-            << QStringList { c, "master 127" } << "158 118 88 | = | 127 127 | = | = | ";
-        QTest::newRow("each master move from the last") << QStringList { c, "master 140",
-            "master 135" } << "160 120 90 | = | 135 135 | = | = | ";
+            << Steps { c, moveMaster(127) } << steady({ 158, 118, 88 }, 127);
+        QTest::newRow("each master move from the last")
+            << Steps { c, moveMaster(140), moveMaster(135) } << steady({ 160, 120, 90 }, 135);
         QTest::newRow("a channel bar's focus re-centres")
-            << QStringList { c, "master 140", "focus 1" } << "160 120 90 | = | 128 128 | = | = | ";
-        QTest::newRow("a click on a channel bar's arrow focuses it: re-centres") << QStringList { c,
-            "master 140", "arrow 1 down" } << "160 130 90 | = | 128 128 | = | = | ";
+            << Steps { c, moveMaster(140), focusBar(Bar::Green) } << steady({ 160, 120, 90 });
+        QTest::newRow("a click on a channel bar's arrow focuses it: re-centres") << Steps { c,
+            moveMaster(140), clickArrow(Bar::Green, Arrow::Down) } << steady({ 160, 130, 90 });
         QTest::newRow("a bar's focus given back with the window: no re-centring")
-            << QStringList { c, "master 140", "focus 1 back" }
-            << "162 122 92 | = | 140 140 | = | = | ";
+            << Steps { c, moveMaster(140), focusBar(Bar::Green, Qt::ActiveWindowFocusReason) }
+            << steady({ 162, 122, 92 }, 140);
         QTest::newRow("1 snaps to 0 first")
-            << QStringList { "colour 1 5 0", "master 127" } << "0 3 0 | = | 127 127 | = | = | ";
-        QTest::newRow("254 snaps to 255 first") << QStringList { "colour 254 255 100",
-            "master 129" } << "255 255 102 | = | 129 129 | = | = | ";
-        QTest::newRow("all at 255: ends early, column kept") << QStringList { "colour 255 255 254",
-            "master 129" } << "255 255 255 | = | 129 128 | = | = | ";
-        QTest::newRow("typed: the master re-centres") << QStringList { c, "master 140",
-            "type 0 100" } << "98 120 90 | = | 128 128 | = | = | ";
-        QTest::newRow("typed 300: refused") << QStringList { c, "master 140", "type 0 300" }
-                                            << "162 122 92 | 300 122 92 | 140 140 | = | = | !";
+            << Steps { showColour(1, 5, 0), moveMaster(127) } << steady({ 0, 3, 0 }, 127);
+        QTest::newRow("254 snaps to 255 first") << Steps { showColour(254, 255, 100),
+            moveMaster(129) } << steady({ 255, 255, 102 }, 129);
+        SeenState allAt255 = steady({ 255, 255, 255 }, 129);
+        allAt255.masterColumn = 128;
+        QTest::newRow("all at 255: ends early, column kept")
+            << Steps { showColour(255, 255, 254), moveMaster(129) } << allAt255;
+        QTest::newRow("typed: the master re-centres")
+            << Steps { c, moveMaster(140), type(Bar::Red, "100") } << steady({ 98, 120, 90 });
+        SeenState typed300 = steady({ 162, 122, 92 }, 140, refused);
+        typed300.boxes[0] = "300";
+        QTest::newRow("typed 300: refused")
+            << Steps { c, moveMaster(140), type(Bar::Red, "300") } << typed300;
         QTest::newRow("dialog after a refused 300")
-            << QStringList { r, "dialog 176 99 98" } << "176 99 98 | = | 128 128 | = | = | !";
+            << red300 + Steps { chooseInDialog(QColor(176, 99, 98)) }
+            << steady({ 176, 99, 98 }, 128, refused);
         QTest::newRow("right-click on the clear photograph after a refused 300")
-            << QStringList { "transparency 0", r, "right-click 70 30" }
-            << "176 155 104 | = | 128 128 | = | = | !";
-        QTest::newRow("picker stop after a locked bar") << QStringList { "colour 176 10 20",
-            "screen 176 20 20", "eyedropper", "bar 1 20", "tick", "eyedropper" }
-                                                        << "176 20 20 | = | 128 128 | = | = | i";
+            << Steps { setTransparency(0) } + red300
+                + Steps { clickPreview(Qt::RightButton, { 70, 30 }) }
+            << steady({ 176, 155, 104 }, 128, refused);
+        QTest::newRow("picker stop after a locked bar") << Steps { showColour(176, 10, 20),
+            screenShows(qRgb(176, 20, 20)), clickEyedropper, setBar(Bar::Green, 20), tick,
+            clickEyedropper } << steady({ 176, 20, 20 }, 128, { Warning::Information });
         // The picker's timer samples the black screen meanwhile.
-        QTest::newRow("a locked arrow held: one warning") << QStringList { "eyedropper",
-            "hold 0 down" } << "172 129 255 | 162 129 255 | 128 128 |  | 0 0 0 | i";
+        SeenState held = steady({ 172, 129, 255 }, 128, { Warning::Information });
+        held.boxes = kDesigned.boxes;
+        held.rgbBox.clear();
+        held.preview = { 0, 0, 0 };
+        QTest::newRow("a locked arrow held: one warning")
+            << Steps { clickEyedropper, holdArrow(Bar::Red, Arrow::Down) } << held;
         QTest::newRow("keys: red bar")
-            << QStringList { "tab Slider1", "keys Down" } << "172 129 255 | = | 128 128 | = | = | ";
+            << Steps { tabTo(Bar::Red), keys(Qt::Key_Down) } << steady({ 172, 129, 255 });
         QTest::newRow("keys: blue bar")
-            << QStringList { "tab Slider3", "keys PgUp" } << "162 129 235 | = | 128 128 | = | = | ";
+            << Steps { tabTo(Bar::Blue), keys(Qt::Key_PageUp) } << steady({ 162, 129, 235 });
         QTest::newRow("keys: master")
-            << QStringList { "tab Slider4", "keys Down" } << "164 131 255 | = | 129 129 | = | = | ";
-        QTest::newRow("keys: typed red")
-            << QStringList { "keys Ctrl+A, 2, 0, 0" } << "200 129 255 | = | 128 128 | = | = | ";
+            << Steps { tabTo(Bar::Master), keys(Qt::Key_Down) } << steady({ 164, 131, 255 }, 129);
+        const Steps type200 { keys(Qt::CTRL | Qt::Key_A), keys(Qt::Key_2), keys(Qt::Key_0),
+            keys(Qt::Key_0) };
+        QTest::newRow("keys: typed red") << type200 << steady({ 200, 129, 255 });
     }
 
     void script()
     {
-        QFETCH(QStringList, actions);
-        QFETCH(QString, state);
+        QFETCH(Steps, steps);
         WindowFixture f;
         QVERIFY(QTest::qWaitForWindowActive(&f.window));
-        f.run(actions.join('\n').split('\n'));
-        QCOMPARE(f.state(), state);
+        f.run(steps);
+        QTEST(f.seen(), "seen");
+    }
+
+    // The dialog opens at the colour shown; a cancel there changes nothing.
+    void dialogOpensAtTheShownColour_data()
+    {
+        QTest::addColumn<Steps>("steps");
+        QTest::addColumn<QColor>("openedAt");
+        QTest::newRow("at start-up") << Steps {} << QColor(162, 129, 255);
+        QTest::newRow("after a master move")
+            << Steps { showColour(160, 120, 90), moveMaster(129) } << QColor(162, 122, 92);
+        QTest::newRow("after a pick") << Steps { screenShows(qRgb(10, 20, 30)), clickEyedropper,
+            tick, clickEyedropper } << QColor(10, 20, 30);
+        QTest::newRow("after a colour chosen there")
+            << Steps { chooseInDialog(QColor(1, 2, 3)) } << QColor(1, 2, 3);
+    }
+
+    void dialogOpensAtTheShownColour()
+    {
+        QFETCH(Steps, steps);
+        WindowFixture f;
+        f.run(steps);
+        const SeenState before = f.seen();
+        f.run({ chooseInDialog(std::nullopt) });
+        QTEST(f.desktop.colourDialog.openedAt.last(), "openedAt");
+        QCOMPARE(f.seen(), before);
+    }
+
+    // While a thumb is dragged the swatches take the three channel boxes, read
+    // as 16-bit whole numbers; one holding no number, or a negative one, leaves
+    // them. The release commits the swatches' colour: a bar they did not
+    // follow goes back.
+    void channelStepReadsTheBoxes_data()
+    {
+        QTest::addColumn<QString>("left"); // in both other channel boxes
+        QTest::addColumn<Bar>("moved"); // its thumb to 100
+        QTest::addColumn<QList<int>>("swatches");
+        const QList<int> kept = kDesigned.bars;
+        QTest::newRow("7") << "7" << Bar::Green << QList { 7, 100, 7 };
+        QTest::newRow("0") << "0" << Bar::Red << QList { 100, 0, 0 };
+        QTest::newRow("blanks around") << " 7 " << Bar::Blue << QList { 7, 7, 100 };
+        QTest::newRow("12.5: to even") << "12.5" << Bar::Green << QList { 12, 100, 12 };
+        QTest::newRow("1e2") << "1e2" << Bar::Red << QList { 100, 100, 100 };
+        QTest::newRow("+3") << "+3" << Bar::Green << QList { 3, 100, 3 };
+        QTest::newRow("300: full") << "300" << Bar::Green << QList { 255, 100, 255 };
+        QTest::newRow("32767: the largest") << "32767" << Bar::Blue << QList { 255, 255, 100 };
+        QTest::newRow("32768") << "32768" << Bar::Blue << kept;
+        QTest::newRow("-1") << "-1" << Bar::Green << kept;
+        QTest::newRow("empty") << "" << Bar::Red << kept;
+        QTest::newRow("letters") << "2a" << Bar::Green << kept;
+    }
+
+    void channelStepReadsTheBoxes()
+    {
+        QFETCH(QString, left);
+        QFETCH(Bar, moved);
+        WindowFixture f;
+        for (auto* box : f.c().channelBoxes)
+            box->setText(left); // pasted, no key released: not checked
+        f.bar(moved)->setSliderDown(true);
+        f.bar(moved)->setSliderPosition(100);
+        QTEST(f.seen().preview, "swatches");
+        f.bar(moved)->setSliderDown(false);
+        QTEST(f.seen().bars, "swatches");
+        QCOMPARE(f.seen().warnings, {});
     }
 
     // With real boxes: the key whose press closes the warning is released in
@@ -206,104 +309,118 @@ private slots:
     void copy_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("key"); // 0: a click far from the start
-        QTest::addColumn<int>("modifiers");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("click RGB") << "Text3" << 0 << 0 << "162, 129, 255";
-        QTest::newRow("Return in RGB") << "Text3" << int(Qt::Key_Return) << 0 << "162, 129, 255";
+        QTest::addColumn<Copying>("by");
+        QTest::addColumn<bool>("emptied"); // as while the picker runs
+        QTest::addColumn<QString>("clipboard"); // afterwards
+        QTest::addColumn<bool>("confirmed"); // "Copied" shows
+        const Copying click = Qt::LeftButton;
+        const Copying assistive = app::NotationBoxAccessible::copyAction();
+        QTest::newRow("click RGB") << "Text3" << click << false << "162, 129, 255" << true;
+        QTest::newRow("Return in RGB")
+            << "Text3" << Copying(Qt::Key_Return) << false << "162, 129, 255" << true;
         QTest::newRow("keypad Enter in HTML")
-            << "Text7" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "#A281FF";
+            << "Text7" << Copying(Qt::KeypadModifier | Qt::Key_Enter) << false << "#A281FF" << true;
         QTest::newRow("Ctrl+C in KML")
-            << "Text6" << int(Qt::Key_C) << int(Qt::ControlModifier) << "ffff81a2";
+            << "Text6" << Copying(Qt::CTRL | Qt::Key_C) << false << "ffff81a2" << true;
         QTest::newRow("click KML: selected for a paste, not copied")
-            << "Text6" << 0 << 0 << "ffff81a2";
-        QTest::newRow("assistive technology in HTML") << "Text7" << -1 << 0 << "#A281FF";
-        QTest::newRow("an empty box: nothing") << "Text2" << 0 << 0 << "";
+            << "Text6" << click << false << kUsersClipboard << false;
+        QTest::newRow("assistive technology in HTML")
+            << "Text7" << assistive << false << "#A281FF" << true;
+        QTest::newRow("an empty box: nothing")
+            << "Text2" << click << true << kUsersClipboard << false;
     }
 
     void copy()
     {
         QFETCH(QString, name);
-        QFETCH(int, key);
-        QFETCH(int, modifiers);
-        QFETCH(QString, text);
+        QFETCH(Copying, by);
+        QFETCH(bool, emptied);
+        QFETCH(bool, confirmed);
         WindowFixture f;
         QVERIFY(QTest::qWaitForWindowActive(&f.window));
         QGuiApplication::clipboard()->setText(kUsersClipboard);
         QToolTip::hideText();
         auto* box = f.window.findChild<app::NotationBox*>(name);
-        if (text.isEmpty())
-            box->clear(); // as while the picker runs
-        if (key < 0) { // the action assistive technology offers
-            QAccessible::queryAccessibleInterface(box)->actionInterface()->doAction(
-                app::NotationBoxAccessible::copyAction());
-        } else if (key) {
+        if (emptied)
+            box->clear();
+        if (const auto* action = std::get_if<QString>(&by)) {
+            QAccessible::queryAccessibleInterface(box)->actionInterface()->doAction(*action);
+        } else if (const auto* key = std::get_if<QKeyCombination>(&by)) {
             box->setFocus(Qt::OtherFocusReason);
             box->setCursorPosition(3);
-            QTest::keyClick(box, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+            QTest::keyClick(box, key->key(), key->keyboardModifiers());
             QCOMPARE(box->cursorPosition(), 3); // nothing selected, nothing moved
         } else {
-            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 4, box->height() / 2));
-            QCOMPARE(box->selectedText(), text); // for a middle-click
+            const QPoint farFromTheStart(box->width() - 4, box->height() / 2);
+            QTest::mouseClick(box, std::get<Qt::MouseButton>(by), {}, farFromTheStart);
+            QCOMPARE(box->selectedText(), box->text()); // for a middle-click
         }
-        const bool copies = !text.isEmpty() && (key || name != "Text6");
-        QCOMPARE(clipboard(), copies ? text : kUsersClipboard);
-        const QString confirmation = copies ? "Copied" : "";
+        QTEST(clipboard(), "clipboard");
+        const QString confirmation = confirmed ? "Copied" : "";
         QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), confirmation);
         QCOMPARE(box->accessibleDescription(), confirmation);
     }
 
-    // The window dragged by its background: "press BUTTON PLACE" (the
-    // background or a caption), "move X Y" (from the press, with the buttons
-    // pressed so far), "release BUTTON". Each move asked of the window manager
-    // is listed with the action that asked, and where the window was pressed.
+    // The window dragged by its background, and what each step asked of the
+    // window manager.
     void drag_data()
     {
         using Answer = platform::WindowMove::Answer;
         QTest::addColumn<Answer>("answer"); // the window manager's
-        QTest::addColumn<QStringList>("actions");
-        QTest::addColumn<QStringList>("asked");
+        QTest::addColumn<QList<Mouse>>("steps");
+        QTest::addColumn<QList<Ask>>("asked"); // by each step
         QTest::addColumn<QPoint>("moved"); // by the window itself
-        const QStringList drag { "press left background", "move 12 8", "move 24 16",
-            "release left" };
-        const QStringList askedAndCancelled { "move 12 8: from the press", "release left: cancel" };
+        const auto press = [](Qt::MouseButton b, Place p) {
+            return Mouse { QEvent::MouseButtonPress, b, p, {} };
+        };
+        const auto moveBy = [](int x, int y) {
+            return Mouse { QEvent::MouseMove, {}, {}, { x, y } };
+        };
+        const auto release = [](Qt::MouseButton b) {
+            return Mouse { QEvent::MouseButtonRelease, b, {}, {} };
+        };
+        const auto left = Qt::LeftButton;
+        const auto none = Ask::Nothing;
+        const auto move = Ask::MoveFromThePress;
+        const QList<Mouse> drag { press(left, Place::Background), moveBy(12, 8), moveBy(24, 16),
+            release(left) };
         QTest::newRow("asked once, at the first motion; a release that reaches the window cancels")
-            << Answer::Moving << drag << askedAndCancelled << QPoint();
+            << Answer::Moving << drag << QList { none, move, none, Ask::Cancel } << QPoint();
         QTest::newRow(
             "the window manager refuses: the window follows the pointer until the release")
-            << Answer::Refused << drag + QStringList { "press left " + kHint, "move 5 5" }
-            << QStringList { "move 12 8: from the press" } << QPoint(24, 16);
+            << Answer::Refused << drag + QList { press(left, Place::Hint), moveBy(5, 5) }
+            << QList { none, move, none, none, none, none } << QPoint(24, 16);
         QTest::newRow("the button went up first: nothing moves, nothing to cancel")
             << Answer::ButtonUp
-            << QStringList { "press left background", "move 3 2", "release left" }
-            << QStringList { "move 3 2: from the press" } << QPoint();
+            << QList { press(left, Place::Background), moveBy(3, 2), release(left) }
+            << QList { none, move, none } << QPoint();
         QTest::newRow("an instant click asks nothing")
-            << Answer::Moving << QStringList { "press left background", "release left" }
-            << QStringList() << QPoint();
+            << Answer::Moving << QList { press(left, Place::Background), release(left) }
+            << QList { none, none } << QPoint();
         QTest::newRow("the right button does not drag, nor start a drag from the hint")
             << Answer::Moving
-            << QStringList { "press right background", "move 12 8", "release right",
-                   "press left " + kHint, "move 12 8", "release left" }
-            << QStringList() << QPoint();
+            << QList { press(Qt::RightButton, Place::Background), moveBy(12, 8),
+                   release(Qt::RightButton), press(left, Place::Hint), moveBy(12, 8),
+                   release(left) }
+            << QList<Ask>(6, none) << QPoint();
         QTest::newRow("the hint caption keeps its press")
-            << Answer::Moving << QStringList { "press left " + kHint, "move 12 8", "release left" }
-            << QStringList() << QPoint();
+            << Answer::Moving << QList { press(left, Place::Hint), moveBy(12, 8), release(left) }
+            << QList { none, none, none } << QPoint();
         QTest::newRow("the picker caption is a handle")
-            << Answer::Moving
-            << QStringList { "press left " + kHandle, "move 12 8", "release left" }
-            << askedAndCancelled << QPoint();
+            << Answer::Moving << QList { press(left, Place::Handle), moveBy(12, 8), release(left) }
+            << QList { none, move, Ask::Cancel } << QPoint();
         // The window manager kept the drag's release; the next the window sees ends a click.
         QTest::newRow("a click on a caption after a move cancels nothing")
             << Answer::Moving
-            << QStringList { "press left background", "move 12 8", "press left " + kHint,
-                   "release left" }
-            << QStringList { "move 12 8: from the press" } << QPoint();
+            << QList { press(left, Place::Background), moveBy(12, 8), press(left, Place::Hint),
+                   release(left) }
+            << QList { none, move, none, none } << QPoint();
     }
 
     void drag()
     {
         QFETCH(platform::WindowMove::Answer, answer);
-        QFETCH(QStringList, actions);
+        QFETCH(QList<Mouse>, steps);
         WindowFixture f;
         QVERIFY(QTest::qWaitForWindowExposed(&f.window));
         QVERIFY(!f.window.childAt(kBackground));
@@ -314,29 +431,23 @@ private slots:
         QPoint pressed; // in the window
         QPoint pressedAt; // global
         QPoint pointer; // global
-        QStringList asked;
-        for (const QString& action : actions) {
-            const QStringList w = action.split(' ');
-            const auto button = w[1] == "right" ? Qt::RightButton : Qt::LeftButton;
+        QList<Ask> asked;
+        for (const Mouse& m : steps) {
             const auto startsBefore = move.startedFrom.size();
             const int cancelsBefore = move.cancels;
-            if (w[0] == "press") {
-                pressed = placeIn(f.window, w.mid(2).join(' '));
+            if (m.type == QEvent::MouseButtonPress) {
+                pressed = placeIn(f.window, m.place);
                 pointer = pressedAt = window->mapToGlobal(pressed);
-                QTest::mousePress(window, button, {}, pressed);
-            } else if (w[0] == "move") {
-                pointer = pressedAt + QPoint(w[1].toInt(), w[2].toInt());
+                QTest::mousePress(window, m.button, {}, pressed);
+            } else if (m.type == QEvent::MouseMove) {
+                pointer = pressedAt + m.by;
                 QTest::mouseMove(window, window->mapFromGlobal(pointer));
             } else
-                QTest::mouseRelease(window, button, {}, window->mapFromGlobal(pointer));
-            for (auto i = startsBefore; i < move.startedFrom.size(); ++i) {
-                const QPointF at = move.startedFrom[i];
-                asked << action + ": from "
-                        + (at == pressed ? "the press"
-                                         : QStringLiteral("%1 %2").arg(at.x()).arg(at.y()));
-            }
-            if (move.cancels > cancelsBefore)
-                asked << action + ": cancel";
+                QTest::mouseRelease(window, m.button, {}, window->mapFromGlobal(pointer));
+            asked << (move.cancels > cancelsBefore            ? Ask::Cancel
+                    : move.startedFrom.size() == startsBefore ? Ask::Nothing
+                    : move.startedFrom.last() == pressed      ? Ask::MoveFromThePress
+                                                              : Ask::MoveFromElsewhere);
         }
         QTEST(asked, "asked");
         QTEST(f.window.pos() - start, "moved");

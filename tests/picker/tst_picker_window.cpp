@@ -6,6 +6,8 @@
 
 Q_DECLARE_METATYPE(platform::ScreenReading)
 
+using Answer = platform::DesktopPickAnswer;
+
 namespace {
 
 const QPoint kHere(40, 30);
@@ -20,68 +22,76 @@ struct PickerFixture : WindowFixture {
     }
 };
 
-const QString kStart = "162 129 255 | = | 128 128 | = | = | ";
-const QString kPicked = "10 20 30 | = | 128 128 | = | = | ";
-const QString kRunning = "162 129 255 | = | 128 128 |  | ";
+const SeenState kPicked = steady({ 10, 20, 30 });
+
+// While the picker runs the notations are empty and the preview shows the sample.
+SeenState running(const QList<int>& preview)
+{
+    SeenState s = kDesigned;
+    s.rgbBox.clear();
+    s.preview = preview;
+    return s;
+}
+
+const SeenState kNotice = steady(kDesigned.bars, 128, { Warning::Exclamation });
 
 } // namespace
 
 class TestPickerWindow : public QObject {
     Q_OBJECT
 private slots:
-    // The state after the events, as WindowFixture::state() writes it.
     void steps_data()
     {
         QTest::addColumn<platform::ScreenReading>("reading");
-        QTest::addColumn<QStringList>("events");
-        QTest::addColumn<QString>("state");
+        QTest::addColumn<Steps>("steps");
+        QTest::addColumn<SeenState>("seen");
         const auto grab = platform::ScreenReading::X11Grab;
         const auto portal = platform::ScreenReading::Portal;
-        const QString there = "pointer 300 200";
+        const Step there = pointerAt({ 300, 200 });
         QTest::newRow("a tick samples beside the pointer")
-            << grab << QStringList { "eyedropper", "tick", there, "tick" }
-            << kRunning + "200 0 100 | ";
+            << grab << Steps { clickEyedropper, tick, there, tick } << running({ 200, 0, 100 });
         QTest::newRow("S at a tick stops with the sample before")
-            << grab << QStringList { "eyedropper", "tick", there, "S down", "tick" } << kPicked;
+            << grab << Steps { clickEyedropper, tick, there, pressS, tick } << kPicked;
         QTest::newRow("S released before the tick is not seen")
-            << grab << QStringList { "eyedropper", "S down", "S up", "tick" }
-            << kRunning + "10 20 30 | ";
+            << grab << Steps { clickEyedropper, pressS, releaseS, tick } << running({ 10, 20, 30 });
         QTest::newRow("a click stops with the last sample")
-            << grab << QStringList { "eyedropper", "tick", there, "eyedropper" } << kPicked;
+            << grab << Steps { clickEyedropper, tick, there, clickEyedropper } << kPicked;
         QTest::newRow("a failed read shows the previous pixel")
-            << grab << QStringList { "eyedropper", "tick", "screen fails", "tick" }
-            << kRunning + "10 20 30 | ";
+            << grab << Steps { clickEyedropper, tick, screenFails, tick }
+            << running({ 10, 20, 30 });
         QTest::newRow("no first read: the colour back and a notice")
-            << grab << QStringList { "screen fails", "eyedropper", "tick" } << kStart + "!";
+            << grab << Steps { screenFails, clickEyedropper, tick } << kNotice;
         // The focus leaves a box the picker disables for the eyedropper, not
         // along the tab chain (where a bar would re-centre the master against the lock).
         QTest::newRow("the focus in red1 goes to the eyedropper: Space stops")
-            << grab << QStringList { "master 140", "toggle", "keys Space" }
-            << "164 131 255 | = | 140 140 | = | = | ";
+            << grab << Steps { moveMaster(140), toggleEyedropper, keys(Qt::Key_Space) }
+            << steady({ 164, 131, 255 }, 140);
         QTest::newRow("a double-click starts")
-            << grab << QStringList { "double-click" } << kRunning + "= | ";
+            << grab << Steps { doubleClickEyedropper } << running(kDesigned.bars);
         QTest::newRow("a second double-click stops")
-            << grab << QStringList { "double-click", "double-click" } << kStart;
+            << grab << Steps { doubleClickEyedropper, doubleClickEyedropper } << kDesigned;
         QTest::newRow("the desktop's pick is committed; ticks do nothing")
-            << portal << QStringList { "eyedropper", "tick", "desktop picks 10 20 30" } << kPicked;
+            << portal
+            << Steps { clickEyedropper, tick, desktopAnswers(Answer::picked(qRgb(10, 20, 30))) }
+            << kPicked;
         QTest::newRow("an answer after a click is ignored")
-            << portal << QStringList { "eyedropper", "eyedropper", "desktop picks 1 2 3" }
-            << kStart;
+            << portal
+            << Steps { clickEyedropper, clickEyedropper,
+                   desktopAnswers(Answer::picked(qRgb(1, 2, 3))) }
+            << kDesigned;
         QTest::newRow("nothing to read: the colour back and a notice")
-            << platform::ScreenReading::None << QStringList { "eyedropper", "tick" }
-            << kStart + "!";
+            << platform::ScreenReading::None << Steps { clickEyedropper, tick } << kNotice;
     }
 
     void steps()
     {
         QFETCH(platform::ScreenReading, reading);
-        QFETCH(QStringList, events);
-        QFETCH(QString, state);
+        QFETCH(Steps, steps);
         PickerFixture f;
         f.desktop.platform.screenReading = reading;
         QVERIFY(QTest::qWaitForWindowActive(&f.window));
-        f.run(events);
-        QCOMPARE(f.state(), state);
+        f.run(steps);
+        QTEST(f.seen(), "seen");
         const bool running = f.c().notation(colour::Notation::Rgb)->text().isEmpty();
         QCOMPARE(f.window.pickerActive(), running);
         QCOMPARE(f.c().pickerButton->isChecked(), running);
@@ -95,28 +105,26 @@ private slots:
     // both are said, by a hint that asks nothing; only a missing portal gets a box.
     void theDesktopsEndOfAPick_data()
     {
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<QString>("state");
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<SeenState>("seen");
         QTest::addColumn<QString>("hint");
         const QString none = "No color was picked";
-        QTest::newRow("picked") << "desktop picks 10 20 30" << kPicked << "";
-        QTest::newRow("cancelled") << "desktop cancels" << kStart << none;
-        QTest::newRow("failed") << "desktop fails" << kStart << none;
-        QTest::newRow("no portal") << "desktop none" << kStart + "!"
-                                   << "";
+        QTest::newRow("picked") << Answer::picked(qRgb(10, 20, 30)) << kPicked << "";
+        QTest::newRow("cancelled") << Answer::cancelled() << kDesigned << none;
+        QTest::newRow("failed") << Answer::failed() << kDesigned << none;
+        QTest::newRow("no portal") << Answer::unavailable() << kNotice << "";
     }
 
     void theDesktopsEndOfAPick()
     {
-        QFETCH(QString, answer);
-        QFETCH(QString, state);
+        QFETCH(Answer, answer);
         QFETCH(QString, hint);
         PickerFixture f;
         f.desktop.platform.screenReading = platform::ScreenReading::Portal;
         QVERIFY(QTest::qWaitForWindowActive(&f.window));
         QToolTip::hideText();
-        f.run({ "eyedropper", answer });
-        QCOMPARE(f.state(), state);
+        f.run({ clickEyedropper, desktopAnswers(answer) });
+        QTEST(f.seen(), "seen");
         QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), hint);
         QCOMPARE(f.c().pickerButton->accessibleDescription(), hint);
     }
@@ -124,16 +132,16 @@ private slots:
     void ticksWaitWhileAModalBoxIsOpen()
     {
         PickerFixture f;
-        f.run({ "eyedropper", "tick", "S down", "pointer 300 200" });
+        f.run({ clickEyedropper, tick, pressS, pointerAt({ 300, 200 }) });
         QDialog box(&f.window);
         box.setModal(true);
         box.show();
-        f.run({ "tick" });
+        f.run({ tick });
         QVERIFY(f.window.pickerActive());
         QCOMPARE(f.c().preview->backColour(), qRgb(10, 20, 30));
         box.close();
-        f.run({ "tick" });
-        QCOMPARE(f.state(), kPicked);
+        f.run({ tick });
+        QCOMPARE(f.seen(), kPicked);
     }
 
     // Ten times a second: the timer's interval, and the real timer driving the
@@ -141,7 +149,7 @@ private slots:
     void readsTheScreenTenTimesASecond()
     {
         PickerFixture f;
-        f.run({ "eyedropper" });
+        f.run({ clickEyedropper });
         QCOMPARE(f.window.screenPicker().intervalMs(), 100);
         QTRY_VERIFY(f.desktop.screen.reads >= 3);
     }

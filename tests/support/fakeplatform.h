@@ -36,9 +36,15 @@ struct RecordingMessageBoxes final : MessageBoxes {
     QList<Shown> shown;
 };
 
+// Records the colour each dialog opened at.
 struct FakeColourDialog final : ColourDialog {
-    std::optional<QColor> choose(QWidget*, const QColor&) override { return answer; }
+    std::optional<QColor> choose(QWidget*, const QColor& initial) override
+    {
+        openedAt.append(initial);
+        return answer;
+    }
     std::optional<QColor> answer; // nullopt: the user cancels
+    QList<QColor> openedAt;
 };
 
 struct FakeScreen final : ScreenSampler {

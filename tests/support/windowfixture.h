@@ -1,5 +1,5 @@
-// A started window on a fake desktop, with readers for what the user sees and
-// a small script of user actions.
+// A started window on a fake desktop, what the user sees of it as named
+// fields, and the user's actions as typed steps.
 #pragma once
 
 #include "app/colourwindow.h"
@@ -14,14 +14,64 @@
 #include "transparency/transparencyslider.h"
 
 #include <QApplication>
+#include <QDebug>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QStringList>
 #include <QTest>
+#include <functional>
 
 inline const QString kLocked
     = QStringLiteral("This command is locked while the color picker is enabled.");
+
+enum class Bar { Red, Green, Blue, Master };
+enum class Arrow { Up, Down };
+// A message box titled "Warning", by its icon; any other title is a fault.
+enum class Warning { Information, Exclamation, Untitled };
+
+// What the user sees: the channel bars and boxes, the master and its column,
+// the RGB box, the preview's colour and the message boxes shown so far.
+struct SeenState {
+    QList<int> bars;
+    QStringList boxes;
+    int master = 128;
+    int masterColumn = 128;
+    QString rgbBox;
+    QList<int> preview;
+    QList<Warning> warnings;
+    friend bool operator==(const SeenState&, const SeenState&) = default;
+};
+
+// The window at rest on a colour: bars, boxes, RGB box and preview agree.
+inline SeenState steady(const QList<int>& rgb, int master = 128, QList<Warning> warnings = {})
+{
+    const QString text = QStringLiteral("%1, %2, %3").arg(rgb[0]).arg(rgb[1]).arg(rgb[2]);
+    return { rgb, text.split(QStringLiteral(", ")), master, master, text, rgb, warnings };
+}
+
+// The start-up colour, the stored 160, 120, 90 after the master's first rise.
+inline const SeenState kDesigned = steady({ 162, 129, 255 });
+
+inline QDebug operator<<(QDebug debug, Warning w)
+{
+    const char* names[] = { "information", "exclamation", "untitled" };
+    return debug << names[int(w)];
+}
+
+// Named fields, so that a failed comparison says which differ.
+inline char* toString(const SeenState& s)
+{
+    QString text;
+    QDebug(&text).nospace() << "{bars " << s.bars << ", boxes " << s.boxes << ", master "
+                            << s.master << ", column " << s.masterColumn << ", rgbBox " << s.rgbBox
+                            << ", preview " << s.preview << ", warnings " << s.warnings << "}";
+    return QTest::toString(text);
+}
+
+struct WindowFixture;
+using Step = std::function<void(WindowFixture&)>;
+using Steps = QList<Step>;
 
 struct WindowFixture {
     platform::FakePlatform desktop;
@@ -35,9 +85,11 @@ struct WindowFixture {
 
     const app::WindowControls& c() const { return window.controls(); }
 
-    channels::ChannelBar* bar(int i) const { return i < 3 ? c().channelBars[i] : c().master; }
-
-    QList<int> channels() const { return { bar(0)->value(), bar(1)->value(), bar(2)->value() }; }
+    channels::ChannelBar* bar(Bar b) const
+    {
+        return b == Bar::Master ? c().master : c().channelBars.at(int(b));
+    }
+    channels::ChannelEntry* box(Bar b) const { return c().channelBoxes.at(int(b)); }
 
     // The eight notation boxes in the command-line tool's order.
     QStringList notations() const
@@ -48,128 +100,141 @@ struct WindowFixture {
         return texts;
     }
 
-    // Sets the three channels as a user would see them afterwards: bars and boxes agree.
-    void setColour(int r, int g, int b) { window.showColour(colour::colourNumberOf(r, g, b)); }
-
-    int warnings(const QString& text) const
+    SeenState seen() const
     {
-        int n = 0;
-        for (const auto& shown : desktop.messages.shown)
-            n += shown.text == text;
-        return n;
-    }
-
-    // What the user sees, in one line: bars | boxes | the master and its
-    // column | the RGB box | the preview's colour | the message boxes shown,
-    // "i" or "!" for each box titled "Warning" with the information or the
-    // exclamation icon; "=" where boxes, RGB box or preview agree with the bars.
-    QString state() const
-    {
-        const QList<int> v = channels();
-        const QString bars = QStringLiteral("%1 %2 %3").arg(v[0]).arg(v[1]).arg(v[2]);
-        const auto same = [&](const QString& text) { return text == bars ? "=" : text; };
-        QStringList boxes;
-        for (auto* box : c().channelBoxes)
-            boxes << box->text();
-        const QColor preview(c().preview->backColour());
-        QString shown;
-        for (const auto& box : desktop.messages.shown)
-            shown += box.title != "Warning"                      ? '?'
-                : box.icon == platform::MessageIcon::Information ? 'i'
-                                                                 : '!';
-        return QStringLiteral("%1 | %2 | %3 %4 | %5 | %6 | %7")
-            .arg(bars, same(boxes.join(' ')))
-            .arg(c().master->value())
-            .arg(c().masterColumn->level())
-            .arg(same(c().notation(colour::Notation::Rgb)->text().replace(", ", " ")),
-                same(QStringLiteral("%1 %2 %3")
-                         .arg(preview.red())
-                         .arg(preview.green())
-                         .arg(preview.blue())),
-                shown);
-    }
-
-    // Runs user actions written as "verb arguments...", e.g. "master 140",
-    // "type 0 300" (text into the red box and the release of a key), "focus 1"
-    // (the green bar gets the focus by Tab; "focus 1 back": given back with
-    // the window), "dialog 1 2 3", "right-click 70 30" (on the preview).
-    void run(const QStringList& actions)
-    {
-        for (const QString& action : actions) {
-            const QStringList w = action.split(QLatin1Char(' '));
-            const auto n = [&w](int i) { return w.value(i).toInt(); };
-            const QString& verb = w[0];
-            using Answer = platform::DesktopPickAnswer;
-            if (verb == "colour")
-                setColour(n(1), n(2), n(3));
-            else if (verb == "master" || verb == "bar")
-                bar(verb == "master" ? 3 : n(1))->setValue(n(w.size() - 1));
-            else if (verb == "arrow" || verb == "hold") { // "hold": past the auto-repeat delay
-                const auto part
-                    = w[2] == "up" ? QStyle::SC_ScrollBarSubLine : QStyle::SC_ScrollBarAddLine;
-                const QPoint at = scrollBarPart(bar(n(1)), part).center();
-                QTest::mousePress(bar(n(1)), Qt::LeftButton, {}, at);
-                if (verb == "hold")
-                    QTest::qWait(700);
-                QTest::mouseRelease(bar(n(1)), Qt::LeftButton, {}, at);
-            } else if (verb == "drag") { // a bar's thumb to a value and let go
-                bar(n(1))->setSliderDown(true);
-                bar(n(1))->setSliderPosition(n(2));
-                bar(n(1))->setSliderDown(false);
-            } else if (verb == "focus")
-                bar(n(1))->setFocus(
-                    w.value(2) == "back" ? Qt::ActiveWindowFocusReason : Qt::TabFocusReason);
-            else if (verb == "type") {
-                c().channelBoxes[n(1)]->setText(w.mid(2).join(' '));
-                QTest::keyClick(c().channelBoxes[n(1)], Qt::Key_End);
-            } else if (verb == "transparency")
-                c().transparency->setValue(n(1));
-            else if (verb == "dialog") { // the colour chosen there, or "dialog cancel"
-                desktop.colourDialog.answer = QColor(n(1), n(2), n(3));
-                if (w[1] == "cancel")
-                    desktop.colourDialog.answer.reset();
-                c().chooseColour->click();
-            } else if (verb == "right-click"
-                || verb == "left-click") { // "right-click X Y" on the preview, or left
-                const auto button = verb == "left-click" ? Qt::LeftButton : Qt::RightButton;
-                QTest::mouseClick(c().preview, button, {}, QPoint(n(1), n(2)));
-            } else if (verb == "toggle") // the eyedropper pressed by keyboard or accessibility
-                window.screenPicker().toggle();
-            else if (verb == "double-click") { // on the eyedropper, as X11 delivers it
-                for (const auto type : { QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
-                         QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease }) {
-                    const auto buttons
-                        = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-                    QMouseEvent event(
-                        type, QPointF(12, 12), QPointF(12, 12), Qt::LeftButton, buttons, {});
-                    QApplication::sendEvent(c().pickerButton, &event);
-                }
-            } else if (verb == "eyedropper")
-                QTest::mouseClick(c().pickerButton, Qt::LeftButton);
-            else if (verb == "tick")
-                window.screenPicker().tick();
-            else if (action == "S down")
-                desktop.keys.down.insert(Qt::Key_S);
-            else if (action == "S up")
-                desktop.keys.down.remove(Qt::Key_S);
-            else if (verb == "pointer")
-                desktop.pointer.at = QPoint(n(1), n(2));
-            else if (action == "screen fails")
-                desktop.screen.unreadable = true;
-            else if (verb == "screen")
-                desktop.screen.fill = qRgb(n(1), n(2), n(3));
-            else if (verb == "desktop")
-                desktop.desktopPick.answer(w[1] == "picks" ? Answer::picked(qRgb(n(2), n(3), n(4)))
-                        : w[1] == "cancels"                ? Answer::cancelled()
-                        : w[1] == "fails"                  ? Answer::failed()
-                                                           : Answer::unavailable());
-            else if (verb == "tab") // to a control, as a keyboard user does
-                for (int i = 0; i < 20 && QApplication::focusWidget()->objectName() != w[1]; ++i)
-                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            else if (verb == "keys")
-                QTest::keySequence(QApplication::focusWidget(), QKeySequence(w.mid(1).join(' ')));
-            else
-                QFAIL(qPrintable("unknown action " + action));
+        SeenState s;
+        for (int ch = 0; ch < 3; ++ch) {
+            s.bars << c().channelBars[ch]->value();
+            s.boxes << c().channelBoxes[ch]->text();
         }
+        s.master = c().master->value();
+        s.masterColumn = c().masterColumn->level();
+        s.rgbBox = c().notation(colour::Notation::Rgb)->text();
+        const QColor preview(c().preview->backColour());
+        s.preview = { preview.red(), preview.green(), preview.blue() };
+        for (const auto& box : desktop.messages.shown)
+            s.warnings << (box.title != "Warning"                    ? Warning::Untitled
+                    : box.icon == platform::MessageIcon::Information ? Warning::Information
+                                                                     : Warning::Exclamation);
+        return s;
     }
+
+    void run(const Steps& steps)
+    {
+        for (const Step& step : steps)
+            step(*this);
+    }
+};
+
+// --- The user's actions, as steps of a table row
+
+// A colour set as the user would see it afterwards: bars and boxes agree.
+inline const auto showColour = [](int r, int g, int b) -> Step {
+    return [=](WindowFixture& f) { f.window.showColour(colour::colourNumberOf(r, g, b)); };
+};
+inline const auto setBar
+    = [](Bar b, int value) -> Step { return [=](WindowFixture& f) { f.bar(b)->setValue(value); }; };
+inline const auto moveMaster = [](int value) { return setBar(Bar::Master, value); };
+
+// A click on an arrow, or a press held past the auto-repeat delay (holdMs).
+inline Step clickArrow(Bar b, Arrow arrow, int holdMs = 0)
+{
+    return [=](WindowFixture& f) {
+        const auto part
+            = arrow == Arrow::Up ? QStyle::SC_ScrollBarSubLine : QStyle::SC_ScrollBarAddLine;
+        const QPoint at = scrollBarPart(f.bar(b), part).center();
+        QTest::mousePress(f.bar(b), Qt::LeftButton, {}, at);
+        if (holdMs)
+            QTest::qWait(holdMs);
+        QTest::mouseRelease(f.bar(b), Qt::LeftButton, {}, at);
+    };
+}
+
+inline const auto holdArrow = [](Bar b, Arrow arrow) { return clickArrow(b, arrow, 700); };
+
+// The thumb dragged to a value and let go.
+inline Step dragThumb(Bar b, int value)
+{
+    return [=](WindowFixture& f) {
+        f.bar(b)->setSliderDown(true);
+        f.bar(b)->setSliderPosition(value);
+        f.bar(b)->setSliderDown(false);
+    };
+}
+
+// By Tab or a click; ActiveWindowFocusReason: given back with the window.
+inline const auto focusBar = [](Bar b, Qt::FocusReason reason = Qt::TabFocusReason) -> Step {
+    return [=](WindowFixture& f) { f.bar(b)->setFocus(reason); };
+};
+
+// Tab pressed until the bar has the focus, as a keyboard user does.
+inline Step tabTo(Bar b)
+{
+    return [=](WindowFixture& f) {
+        for (int i = 0; i < 20 && QApplication::focusWidget() != f.bar(b); ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    };
+}
+
+inline const auto keys = [](const QKeySequence& keys) -> Step {
+    return [=](WindowFixture&) { QTest::keySequence(QApplication::focusWidget(), keys); };
+};
+
+// The text put into a channel box, then the release of a key there.
+inline Step type(Bar b, const QString& text)
+{
+    return [=](WindowFixture& f) {
+        f.box(b)->setText(text);
+        QTest::keyClick(f.box(b), Qt::Key_End);
+    };
+}
+
+inline const auto setTransparency = [](int value) -> Step {
+    return [=](WindowFixture& f) { f.c().transparency->setValue(value); };
+};
+
+// "Choose color" clicked; the dialog answers the colour, or nullopt: cancelled.
+inline Step chooseInDialog(std::optional<QColor> answer)
+{
+    return [=](WindowFixture& f) {
+        f.desktop.colourDialog.answer = answer;
+        f.c().chooseColour->click();
+    };
+}
+
+inline const auto clickPreview = [](Qt::MouseButton button, QPoint at) -> Step {
+    return [=](WindowFixture& f) { QTest::mouseClick(f.c().preview, button, {}, at); };
+};
+
+// --- The eyedropper and the desktop it reads
+
+inline const Step clickEyedropper
+    = [](WindowFixture& f) { QTest::mouseClick(f.c().pickerButton, Qt::LeftButton); };
+// Pressed by keyboard or accessibility.
+inline const Step toggleEyedropper = [](WindowFixture& f) { f.window.screenPicker().toggle(); };
+
+// As X11 delivers it: press, release, double-click, release.
+inline const Step doubleClickEyedropper = [](WindowFixture& f) {
+    for (const auto type : { QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+             QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease }) {
+        const auto buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, QPointF(12, 12), QPointF(12, 12), Qt::LeftButton, buttons, {});
+        QApplication::sendEvent(f.c().pickerButton, &event);
+    }
+};
+
+inline const Step tick = [](WindowFixture& f) { f.window.screenPicker().tick(); };
+
+// The S key as the desktop reports it at each tick.
+inline const Step pressS = [](WindowFixture& f) { f.desktop.keys.down.insert(Qt::Key_S); };
+inline const Step releaseS = [](WindowFixture& f) { f.desktop.keys.down.remove(Qt::Key_S); };
+
+inline const auto pointerAt
+    = [](QPoint at) -> Step { return [=](WindowFixture& f) { f.desktop.pointer.at = at; }; };
+inline const auto screenShows
+    = [](QRgb fill) -> Step { return [=](WindowFixture& f) { f.desktop.screen.fill = fill; }; };
+inline const Step screenFails = [](WindowFixture& f) { f.desktop.screen.unreadable = true; };
+
+inline const auto desktopAnswers = [](platform::DesktopPickAnswer answer) -> Step {
+    return [=](WindowFixture& f) { f.desktop.desktopPick.answer(answer); };
 };
