@@ -4,12 +4,13 @@ An X server (Xvfb, 1280x1024 at 96 dpi), optionally under openbox, or weston's
 headless Wayland session with XWayland (WAYLAND_DISPLAY, DISPLAY and
 XDG_SESSION_TYPE=wayland, as on a Wayland desktop); optionally a session bus
 of its own that starts nothing installed on the machine: only the AT-SPI bus
-and the services a test starts itself. The desktop's
-variables go into os.environ, so every program started afterwards runs on it.
+and the services a test starts itself. The desktop's variables go into
+os.environ, so every program started afterwards runs on it.
 """
 
 import contextlib
 import os
+import pathlib
 import shutil
 import subprocess
 import sys
@@ -26,9 +27,7 @@ with open(os.path.join(os.path.dirname(__file__), "..", "session-variables")) as
 
 # The session bus of a desktop session, less the services installed on the
 # machine: it starts only those listed in its own service folder.
-BUS_CONFIG = """<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
+BUS_CONFIG = """<busconfig>
   <type>session</type>
   <listen>unix:dir={work}</listen>
   <auth>EXTERNAL</auth>
@@ -163,21 +162,18 @@ class PrivateDesktop:
 
     def _start_bus(self):
         require("dbus-daemon")
-        services = os.path.join(self.work, "services")
-        os.mkdir(services)
-        with open(os.path.join(services, "org.a11y.Bus.service"), "w") as service:
-            service.write(ACCESSIBILITY_SERVICE)
-        config = os.path.join(self.work, "session-bus.conf")
-        with open(config, "w") as text:
-            text.write(BUS_CONFIG.format(work=self.work, services=services))
-        bus = self.start(["dbus-daemon", "--config-file=" + config, "--print-address",
+        services = pathlib.Path(self.work, "services")
+        services.mkdir()
+        (services / "org.a11y.Bus.service").write_text(ACCESSIBILITY_SERVICE)
+        config = pathlib.Path(self.work, "session-bus.conf")
+        config.write_text(BUS_CONFIG.format(work=self.work, services=services))
+        bus = self.start(["dbus-daemon", "--config-file=%s" % config, "--print-address",
                           "--nofork"], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
                          text=True)
         os.environ["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
 
 
 def xdotool(*args, check=True):
-    """Runs xdotool with args and returns what it printed."""
     return subprocess.run(["xdotool", *map(str, args)], capture_output=True, text=True,
                           check=check).stdout
 

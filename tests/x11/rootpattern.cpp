@@ -19,28 +19,6 @@ struct Disconnect {
     void operator()(xcb_connection_t* c) const { xcb_disconnect(c); }
 };
 
-// Whether the root window takes 32-bit pixels 0x00RRGGBB, least significant
-// byte first, as Xvfb's default screen does.
-bool takesXrgb(const xcb_setup_t* setup, const xcb_screen_t* screen)
-{
-    int bits = 0;
-    const xcb_format_t* formats = xcb_setup_pixmap_formats(setup);
-    for (int i = 0; i < xcb_setup_pixmap_formats_length(setup); ++i) {
-        if (formats[i].depth == screen->root_depth)
-            bits = formats[i].bits_per_pixel;
-    }
-    for (auto depth = xcb_screen_allowed_depths_iterator(screen); depth.rem;
-         xcb_depth_next(&depth)) {
-        for (auto v = xcb_depth_visuals_iterator(depth.data); v.rem; xcb_visualtype_next(&v)) {
-            if (v.data->visual_id == screen->root_visual)
-                return bits == 32 && v.data->red_mask == 0xFF0000 && v.data->green_mask == 0xFF00
-                    && v.data->blue_mask == 0xFF
-                    && setup->image_byte_order == XCB_IMAGE_ORDER_LSB_FIRST;
-        }
-    }
-    return false;
-}
-
 } // namespace
 
 int main()
@@ -53,8 +31,10 @@ int main()
     xcb_connection_t* c = connection.get();
     const xcb_setup_t* setup = xcb_get_setup(c);
     const xcb_screen_t* screen = xcb_setup_roots_iterator(setup).data;
-    if (!takesXrgb(setup, screen)) {
-        std::fputs("rootpattern: the root window does not take 32-bit 0x00RRGGBB pixels\n", stderr);
+    // Xvfb's 24-bit screen (privatedesktop.py) takes 32-bit pixels 0x00RRGGBB,
+    // here least significant byte first.
+    if (screen->root_depth != 24 || setup->image_byte_order != XCB_IMAGE_ORDER_LSB_FIRST) {
+        std::fputs("rootpattern: the root window is not 24-bit colour, LSB first\n", stderr);
         return 1;
     }
     std::vector<uint8_t> rows(size_t(kTile) * kRowsPerRequest * 4);
