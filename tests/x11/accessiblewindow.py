@@ -99,6 +99,10 @@ class AccessibleWindow:
         button.clearCache()
         return self.pyatspi.STATE_PRESSED in button.getState().getStates()
 
+    def active(self):
+        self.frame.clearCache()
+        return self.pyatspi.STATE_ACTIVE in self.frame.getState().getStates()
+
     def press(self, name, role="push button", action_name="Press"):
         action = self.find(role, name).queryAction()
         names = [action.getName(index) for index in range(action.nActions)]
