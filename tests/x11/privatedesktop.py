@@ -4,14 +4,13 @@ An X server (Xvfb, 1280x1024 at 96 dpi), optionally under openbox, or weston's
 headless Wayland session with XWayland (WAYLAND_DISPLAY, DISPLAY and
 XDG_SESSION_TYPE=wayland, as on a Wayland desktop); optionally a session bus
 of its own that starts nothing installed on the machine: only the AT-SPI bus
-and the services a test starts itself (start_service). The desktop's
-variables go into os.environ, so every program started afterwards runs on it.
-
-A tool the desktop needs and cannot find raises MissingTool; run_checks turns
-it into CTest's skip status, which scripts/test counts as a failure.
+and the services a test starts itself. The desktop's variables go into
+os.environ, so every program started afterwards runs on it.
 """
 
+import contextlib
 import os
+import pathlib
 import shutil
 import subprocess
 import sys
@@ -28,9 +27,7 @@ with open(os.path.join(os.path.dirname(__file__), "..", "session-variables")) as
 
 # The session bus of a desktop session, less the services installed on the
 # machine: it starts only those listed in its own service folder.
-BUS_CONFIG = """<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
+BUS_CONFIG = """<busconfig>
   <type>session</type>
   <listen>unix:dir={work}</listen>
   <auth>EXTERNAL</auth>
@@ -116,26 +113,6 @@ class PrivateDesktop:
         self._started.append(process)
         return process
 
-    def start_service(self, argv, name, **options):
-        """Starts a program that serves name on the desktop's bus, once it owns the name.
-
-        Started by the test itself rather than by the bus, the way a desktop
-        session starts its portal, it cannot be one installed on the machine.
-        """
-        process = self.start(argv, **options)
-
-        def owned():
-            if process.poll() is not None:
-                raise RuntimeError("%s exited with status %d" % (argv[0], process.returncode))
-            reply = subprocess.run(
-                ["dbus-send", "--session", "--print-reply", "--dest=org.freedesktop.DBus",
-                 "/org/freedesktop/DBus", "org.freedesktop.DBus.NameHasOwner", "string:" + name],
-                capture_output=True, text=True, check=True)
-            return reply.stdout.split()[-1] == "true"
-
-        wait_for(name + " on the bus", owned)
-        return process
-
     def _start_x_server(self):
         require("Xvfb", *(["openbox", "xprop"] if self.kind == "openbox" else []))
         # Xvfb picks a free display and writes its number here once it is ready.
@@ -184,32 +161,61 @@ class PrivateDesktop:
         return said[1].split()[0] if len(said) > 1 else None
 
     def _start_bus(self):
-        require("dbus-daemon", "dbus-send")
-        services = os.path.join(self.work, "services")
-        os.mkdir(services)
-        with open(os.path.join(services, "org.a11y.Bus.service"), "w") as service:
-            service.write(ACCESSIBILITY_SERVICE)
-        config = os.path.join(self.work, "session-bus.conf")
-        with open(config, "w") as text:
-            text.write(BUS_CONFIG.format(work=self.work, services=services))
-        bus = self.start(["dbus-daemon", "--config-file=" + config, "--print-address",
+        require("dbus-daemon")
+        services = pathlib.Path(self.work, "services")
+        services.mkdir()
+        (services / "org.a11y.Bus.service").write_text(ACCESSIBILITY_SERVICE)
+        config = pathlib.Path(self.work, "session-bus.conf")
+        config.write_text(BUS_CONFIG.format(work=self.work, services=services))
+        bus = self.start(["dbus-daemon", "--config-file=%s" % config, "--print-address",
                           "--nofork"], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
                          text=True)
         os.environ["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
 
 
-def run_checks(checks):
-    """Runs every check in turn and reports each; 1 if any failed.
+def xdotool(*args, check=True):
+    return subprocess.run(["xdotool", *map(str, args)], capture_output=True, text=True,
+                          check=check).stdout
 
-    A check is a function that raises (AssertionError, TimeoutError, ...) when
-    the behaviour it is named after is broken. The checks share one desktop and
-    may build on each other, but a failure does not stop the ones after it.
+
+class RootWatcher:
+    """What xev reports of the root window's events of mask, from the moment it is made.
+
+    It is watching once it reports what poke() makes the X server send: sign.
     """
+
+    def __init__(self, desktop, mask, poke, sign):
+        self.xev = desktop.start(["xev", "-root", "-event", mask], stdout=subprocess.PIPE)
+        os.set_blocking(self.xev.stdout.fileno(), False)
+        self.text = ""
+
+        def poked():
+            poke()
+            return sign in self.read()
+
+        wait_for("xev watching the root window", poked)
+
+    def read(self):
+        """All xev reported so far, kept in self.text."""
+        with contextlib.suppress(BlockingIOError):
+            while chunk := os.read(self.xev.stdout.fileno(), 1 << 16):
+                self.text += chunk.decode(errors="replace")
+        return self.text
+
+
+def run_checks(suite):
+    """Runs the methods of suite named check_..., in the order they are written,
+    and reports each; 1 if any failed.
+
+    A check raises (AssertionError, TimeoutError, ...) when the behaviour it is
+    named after is broken. The checks share one desktop and may build on each
+    other, but a failure does not stop the ones after it.
+    """
+    checks = [name for name in vars(type(suite)) if name.startswith("check_")]
     failed = []
-    for check in checks:
-        name = check.__name__
+    for name in checks:
         try:
-            check()
+            getattr(suite, name)()
         except MissingTool:
             raise
         except Exception:  # noqa: BLE001 - every failure is reported, then the next check runs
@@ -223,15 +229,12 @@ def run_checks(checks):
     return 1 if failed else 0
 
 
-def main(kind, bus, make_checks):
-    """Runs the checks make_checks(desktop) returns on a new private desktop.
-
-    Returns the exit status for CTest: 0, 1, or SKIP_STATUS with the missing
-    tool named.
-    """
+def on_desktop(kind, bus, run):
+    """Returns run(desktop) on a new private desktop, or SKIP_STATUS (CTest's
+    skip, which scripts/test counts as a failure) naming a missing tool."""
     try:
         with PrivateDesktop(kind, bus) as desktop:
-            return run_checks(make_checks(desktop))
+            return run(desktop)
     except MissingTool as missing:
         print("SKIP: " + str(missing), flush=True)
         return SKIP_STATUS

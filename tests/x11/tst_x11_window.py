@@ -2,22 +2,21 @@
 
 Through AT-SPI: every control by role and name, the notations, a bar set
 through its value, the picker started and stopped by its action, copies
-announced. Through the X server: the launcher's startup id answered, the
-window above an activated window, the S key picking that window's colour, and
-the picker reading the device pixel beside the pointer's hot spot at scale 1
-and 1.5. Dragging the window has its own test, tst_x11_drag.py.
+announced. Through the X server: the launcher's startup id answered, a clicked
+box's text in both selections, the window above an activated window, the S
+key picking that window's colour, and the picker reading the device pixel
+beside the pointer's hot spot at scale 1 and 1.5. Dragging the window has its
+own test, tst_x11_drag.py.
 
 Usage: tst_x11_window.py MARIVELL ROOTPATTERN
 """
 
-import os
 import subprocess
 import sys
 
-from accessiblewindow import AccessibleWindow
-from privatedesktop import main, require, wait_for
+from accessiblewindow import NOTATIONS, AccessibleWindow
+from privatedesktop import RootWatcher, on_desktop, require, run_checks, wait_for, xdotool
 
-NOTATIONS = ["RGB", "Hexa VB", "Long VB", "HTML", "CMY", "CMYK", "HSL", "KML"]
 EDITABLE = ["KML", "Red value", "Green value", "Blue value"]
 RANGES = [("scroll bar", name) for name in ("Red", "Green", "Blue", "Master")] \
     + [("progress bar", name + " level") for name in ("Red", "Green", "Blue", "Master")] \
@@ -30,15 +29,17 @@ CAPTIONS = NOTATIONS + ["Transparency", "Start the Color Picker",
 GREEN_200 = ["162, 200, 255", "&HFFC8A2&", "16763042", "#A2C8FF", "93, 55, 0", "93, 55, 0, 0",
              "144, 240, 196", "ffffc8a2"]
 OTHER_WINDOW_COLOUR = "#3C7A1E"  # 60, 122, 30
-
-
-def xdotool(*args):
-    return subprocess.run(["xdotool", *map(str, args)], capture_output=True, text=True).stdout
+PROBE = "_MARIVELL_XEV_PROBE"  # a root window property xev is shown to report
 
 
 def window_named(title_pattern):
-    found = xdotool("search", "--onlyvisible", "--name", title_pattern).split()
+    found = xdotool("search", "--onlyvisible", "--name", title_pattern, check=False).split()
     return int(found[0]) if found else None
+
+
+def width_of(window):
+    geometry = xdotool("getwindowgeometry", "--shell", window, check=False) if window else ""
+    return int(geometry.split("WIDTH=")[1].split()[0]) if "WIDTH=" in geometry else None
 
 
 def stacking_order():
@@ -47,67 +48,27 @@ def stacking_order():
     return [int(window, 16) for window in listed.split("#")[1].replace(",", " ").split()]
 
 
-class RootEvents:
-    """An xev watching the root window for the events of mask, from the moment
-    it is made: a property it sets is seen first."""
-
-    PROBE = "_MARIVELL_XEV_PROBE"
-
-    def __init__(self, desktop, mask):
-        self.xev = desktop.start(["xev", "-root", "-event", mask, "-event", "property"],
-                                 stdout=subprocess.PIPE)
-        os.set_blocking(self.xev.stdout.fileno(), False)
-        self.text = ""
-        wait_for("xev watching the root window", self._probe_seen)
-
-    def _probe_seen(self):
-        subprocess.run(["xprop", "-root", "-f", self.PROBE, "8s", "-set", self.PROBE, "1"],
-                       check=True)
-        return self.has_seen(self.PROBE)
-
-    def has_seen(self, name):
-        """Whether what xev wrote so far names name."""
-        try:
-            while chunk := os.read(self.xev.stdout.fileno(), 65536):
-                self.text += chunk.decode(errors="replace")
-        except BlockingIOError:
-            pass
-        return name in self.text
+def selection(name):
+    """The text of the X selection name (primary, clipboard); empty while nobody owns it."""
+    return subprocess.run(["xclip", "-o", "-selection", name], capture_output=True, text=True,
+                          timeout=60).stdout
 
 
-def root_events(desktop, mask):
-    """A RootEvents watcher; read what it saw with seen()."""
-    return RootEvents(desktop, mask)
-
-
-def seen(watcher):
-    watcher.xev.terminate()
-    watcher.xev.wait()
-    watcher.has_seen("")  # the rest, up to the end of the pipe
-    return watcher.text
+def set_probe():
+    subprocess.run(["xprop", "-root", "-f", PROBE, "8s", "-set", PROBE, "1"], check=True)
 
 
 class WindowChecks:
     def __init__(self, desktop, program, root_pattern):
-        require("xdotool", "xev", "xmessage", "xprop")
+        require("xdotool", "xev", "xmessage", "xprop", "xclip")
         self.desktop = desktop
         self.program = program
         self.root_pattern = root_pattern
         # Watching before the launcher's startup id can be answered.
-        self.startup_messages = root_events(desktop, "property")
+        self.startup_messages = RootWatcher(desktop, "property", set_probe, PROBE)
         self.window = AccessibleWindow(desktop, program, DESKTOP_STARTUP_ID="launcher-7_TIME0")
 
-    def checks(self):
-        return [self.every_control_has_its_role_and_name,
-                self.a_bar_set_through_its_value_reaches_every_box,
-                self.the_picker_starts_and_stops_by_its_action,
-                self.the_launchers_startup_id_is_answered,
-                self.every_copy_is_announced,
-                self.the_window_stays_above_an_activated_window,
-                self.s_held_picks_the_colour_under_the_pointer,
-                self.the_picker_reads_the_device_pixel_beside_the_hot_spot]
-
-    def every_control_has_its_role_and_name(self):
+    def check_every_control_has_its_role_and_name(self):
         w = self.window
         assert w.frame.name.startswith("Marivell v 2.0 ("), w.frame.name
         found = {(role, name) for role, name, _ in w.controls()}
@@ -120,47 +81,43 @@ class WindowChecks:
             value = w.find(*control).queryValue()
             assert (value.minimumValue, value.maximumValue) == (0, 255), control
 
-    def a_bar_set_through_its_value_reaches_every_box(self):
+    def check_a_bar_set_through_its_value_reaches_every_box(self):
         w = self.window
         w.find("scroll bar", "Green").queryValue().currentValue = 200
-        wait_for("green 200 in every box", lambda: w.texts(NOTATIONS) == GREEN_200)
+        wait_for("green 200 in every box", lambda: w.notations() == GREEN_200)
         assert w.find("progress bar", "Green level").queryValue().currentValue == 200
         assert w.text("Green value") == "200"
 
-    def the_picker_starts_and_stops_by_its_action(self):
+    def check_the_picker_starts_and_stops_by_its_action(self):
         w = self.window
         for pressed in (True, False):
             w.press("Color picker")
             wait_for("the picker pressed: %s" % pressed,
                      lambda: w.pressed("Color picker") == pressed)
 
-    def the_launchers_startup_id_is_answered(self):
+    def check_the_launchers_startup_id_is_answered(self):
         # Once the window is up, the launcher stops showing it as starting.
         wait_for("the startup id answered",
-                 lambda: self.startup_messages.has_seen("_NET_STARTUP_INFO_BEGIN"))
+                 lambda: "_NET_STARTUP_INFO_BEGIN" in self.startup_messages.read())
 
-    def every_copy_is_announced(self):
-        from gi.repository import GLib  # the events arrive through its main loop
-
+    def check_every_copy_is_announced(self):
         w = self.window
-        heard = []  # the box's description as each change reaches a screen reader
-
-        def on_description_change(event):
-            if event.source.name == "HTML":
-                heard.append(event.source.description)
-
-        def confirmation_heard():
-            GLib.MainContext.default().iteration(False)
-            return "Copied" in heard
-
-        w.pyatspi.Registry.registerEventListener(
-            on_description_change, "object:property-change:accessible-description")
         for copy in ("first", "second"):  # the second from the same box is heard too
-            heard.clear()
+            w.forget_heard()
             w.press("HTML", "text", "Copy")
-            wait_for("the %s copy announced" % copy, confirmation_heard)
+            wait_for("the %s copy announced" % copy, lambda: w.has_heard("HTML", "Copied"))
 
-    def the_window_stays_above_an_activated_window(self):
+    def check_a_clicked_box_fills_both_selections(self):
+        # A middle-click pastes what a click copied, as Ctrl+V does.
+        w = self.window
+        rgb = w.text("RGB")
+        assert rgb and rgb not in (selection("primary"), selection("clipboard")), rgb
+        xdotool("mousemove", *w.centre("text", "RGB"), "click", 1)
+        for name in ("primary", "clipboard"):
+            wait_for("the RGB box's text in the %s selection" % name,
+                     lambda: selection(name) == rgb)
+
+    def check_the_window_stays_above_an_activated_window(self):
         ours = wait_for("the window", lambda: window_named("^Marivell v"))
         self.desktop.start(["xmessage", "-bg", OTHER_WINDOW_COLOUR, "-geometry", "400x300+800+600",
                             "-name", "other", " "])
@@ -173,7 +130,7 @@ class WindowChecks:
 
         wait_for("ours above the activated window", ours_above)
 
-    def s_held_picks_the_colour_under_the_pointer(self):
+    def check_s_held_picks_the_colour_under_the_pointer(self):
         w = self.window
         xdotool("mousemove", *w.centre("push button", "Color picker"), "click", 1)
         wait_for("the picker", lambda: w.pressed("Color picker"))
@@ -184,13 +141,13 @@ class WindowChecks:
         xdotool("keyup", "s")
         assert w.text("RGB") == "60, 122, 30", w.text("RGB")
 
-    def the_picker_reads_the_device_pixel_beside_the_hot_spot(self):
+    def check_the_picker_reads_the_device_pixel_beside_the_hot_spot(self):
         subprocess.run([self.root_pattern], check=True)
         self.window.stop()
         for scale, width in (("1", 384), ("1.5", 576)):
             window = AccessibleWindow(self.desktop, self.program, QT_SCALE_FACTOR=scale)
             wait_for("the window's width at scale " + scale,
-                     lambda: self._width_of(window_named("^Marivell v")) == width)
+                     lambda: width_of(window_named("^Marivell v")) == width)
             window.press("Color picker")
             # The root pattern's pixel (x, y) is red x % 256, green y % 256, blue 90.
             for x, y in ((300, 800), (301, 801), (302, 855), (351, 910)):
@@ -201,14 +158,9 @@ class WindowChecks:
             window.press("Color picker")
             window.stop()
 
-    @staticmethod
-    def _width_of(window):
-        geometry = xdotool("getwindowgeometry", "--shell", window) if window else ""
-        return int(geometry.split("WIDTH=")[1].split()[0]) if "WIDTH=" in geometry else None
-
 
 if __name__ == "__main__":
     if len(sys.argv) != 3:
         sys.exit(__doc__)
-    sys.exit(main("openbox", True,
-                  lambda desktop: WindowChecks(desktop, *sys.argv[1:]).checks()))
+    sys.exit(on_desktop("openbox", True,
+                        lambda desktop: run_checks(WindowChecks(desktop, *sys.argv[1:]))))
