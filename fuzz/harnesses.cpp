@@ -16,7 +16,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <tuple>
 #include <vector>
 
 using colour::ColourReader;
@@ -60,8 +59,13 @@ bool safeToShow(std::string_view text)
     return codePoints && std::none_of(codePoints->begin(), codePoints->end(), steers);
 }
 
-// A line passed on: its number, the verdict, the message a bad one is reported with.
-using Seen = std::tuple<std::uint64_t, ColourReader::Result, std::string>;
+// A line passed on.
+struct Seen {
+    std::uint64_t number;
+    ColourReader::Result result;
+    std::string message; // what a bad line is reported with
+    bool operator==(const Seen&) const = default;
+};
 
 struct Recorder : cli::LineSink {
     void line(const cli::Line& line) override
@@ -215,8 +219,8 @@ int main(int argc, char** argv)
             std::ifstream in(entry.path(), std::ios::binary);
             // Exactly the input's size, so that the sanitizers see a read past its end.
             const std::vector<char> bytes { std::istreambuf_iterator<char>(in), {} };
-            const std::vector<std::uint8_t> data(bytes.begin(), bytes.end());
-            LLVMFuzzerTestOneInput(data.data(), data.size());
+            LLVMFuzzerTestOneInput(
+                reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
             ++count;
         }
     }

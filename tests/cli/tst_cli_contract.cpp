@@ -64,8 +64,6 @@ void TestCliContract::run_data()
         notColour("'nope'"), 1);
     row("labels", { "--labels", "255" }, {},
         "RGB\tHexa VB\tLong VB\tHTML\tCMY\tCMYK\tHSL\tKML\n" + kRed, {}, 0);
-    row("alpha", { "--alpha", "128", "255" }, {}, QByteArray(kRed).replace("ff0000ff", "800000ff"),
-        {}, 0);
     row("alpha= with leading zeros", { "--alpha=000000007", "255" }, {},
         QByteArray(kRed).replace("ff0000ff", "070000ff"), {}, 0);
     row("kml", { "--kml", "--alpha", "0", "16777215", "&H5C7AA2&" }, {},
