@@ -54,23 +54,24 @@ struct Mouse {
 // What a step of a drag asked of the window manager.
 enum class Ask { Nothing, MoveFromThePress, MoveFromElsewhere, Cancel };
 
-char* toString(const QList<Ask>& asked)
+QDebug operator<<(QDebug debug, Ask a)
 {
-    const char* names[] = { "nothing", "move from the press", "move from elsewhere", "cancel" };
-    QStringList said;
-    for (const Ask a : asked)
-        said << names[int(a)];
-    return QTest::toString(said.join(", "));
+    switch (a) {
+    case Ask::Nothing:
+        return debug << "nothing";
+    case Ask::MoveFromThePress:
+        return debug << "move from the press";
+    case Ask::MoveFromElsewhere:
+        return debug << "move from elsewhere";
+    case Ask::Cancel:
+        return debug << "cancel";
+    }
+    return debug << "unknown ask";
 }
 
 // How a notation box is copied: a click far from the start, a key at the
 // cursor, or the action assistive technology offers, by its name.
 using Copying = std::variant<Qt::MouseButton, QKeyCombination, QString>;
-
-QString clipboard()
-{
-    return QGuiApplication::clipboard()->text(QClipboard::Clipboard);
-}
 
 // Counts the changes of the application font, which Qt announces to every object.
 struct FontChanges : QObject {
@@ -164,9 +165,7 @@ private slots:
         held.rgbBox.clear();
         held.preview = { 0, 0, 0 };
         QTest::newRow("a locked arrow held: one warning")
-            << Steps { clickEyedropper, holdArrow(Bar::Red, Arrow::Down) } << held;
-        QTest::newRow("keys: red bar")
-            << Steps { tabTo(Bar::Red), keys(Qt::Key_Down) } << steady({ 172, 129, 255 });
+            << Steps { clickEyedropper, clickArrow(Bar::Red, Arrow::Down, 700) } << held;
         QTest::newRow("keys: blue bar")
             << Steps { tabTo(Bar::Blue), keys(Qt::Key_PageUp) } << steady({ 162, 129, 235 });
         QTest::newRow("keys: master")
@@ -222,10 +221,7 @@ private slots:
         const QList<int> kept = kDesigned.bars;
         QTest::newRow("7") << "7" << Bar::Green << QList { 7, 100, 7 };
         QTest::newRow("0") << "0" << Bar::Red << QList { 100, 0, 0 };
-        QTest::newRow("blanks around") << " 7 " << Bar::Blue << QList { 7, 7, 100 };
         QTest::newRow("12.5: to even") << "12.5" << Bar::Green << QList { 12, 100, 12 };
-        QTest::newRow("1e2") << "1e2" << Bar::Red << QList { 100, 100, 100 };
-        QTest::newRow("+3") << "+3" << Bar::Green << QList { 3, 100, 3 };
         QTest::newRow("300: full") << "300" << Bar::Green << QList { 255, 100, 255 };
         QTest::newRow("32767: the largest") << "32767" << Bar::Blue << QList { 255, 255, 100 };
         QTest::newRow("32768") << "32768" << Bar::Blue << kept;
@@ -355,7 +351,7 @@ private slots:
             QTest::mouseClick(box, std::get<Qt::MouseButton>(by), {}, farFromTheStart);
             QCOMPARE(box->selectedText(), box->text()); // for a middle-click
         }
-        QTEST(clipboard(), "clipboard");
+        QTEST(QGuiApplication::clipboard()->text(QClipboard::Clipboard), "clipboard");
         const QString confirmation = confirmed ? "Copied" : "";
         QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), confirmation);
         QCOMPARE(box->accessibleDescription(), confirmation);

@@ -40,58 +40,76 @@ const SeenState kNotice = steady(kDesigned.bars, 128, { Warning::Exclamation });
 class TestPickerWindow : public QObject {
     Q_OBJECT
 private slots:
+    // Desktops answer a cancel for some failures and the other way round:
+    // both are said, by a hint that asks nothing; only a missing portal gets a box.
     void steps_data()
     {
         QTest::addColumn<platform::ScreenReading>("reading");
         QTest::addColumn<Steps>("steps");
         QTest::addColumn<SeenState>("seen");
+        QTest::addColumn<QString>("hint"); // on the eyedropper
         const auto grab = platform::ScreenReading::X11Grab;
         const auto portal = platform::ScreenReading::Portal;
         const Step there = pointerAt({ 300, 200 });
+        const QString none = "No color was picked";
         QTest::newRow("a tick samples beside the pointer")
-            << grab << Steps { clickEyedropper, tick, there, tick } << running({ 200, 0, 100 });
+            << grab << Steps { clickEyedropper, tick, there, tick } << running({ 200, 0, 100 })
+            << "";
         QTest::newRow("S at a tick stops with the sample before")
-            << grab << Steps { clickEyedropper, tick, there, pressS, tick } << kPicked;
+            << grab << Steps { clickEyedropper, tick, there, pressS, tick } << kPicked << "";
         QTest::newRow("S released before the tick is not seen")
-            << grab << Steps { clickEyedropper, pressS, releaseS, tick } << running({ 10, 20, 30 });
+            << grab << Steps { clickEyedropper, pressS, releaseS, tick } << running({ 10, 20, 30 })
+            << "";
         QTest::newRow("a click stops with the last sample")
-            << grab << Steps { clickEyedropper, tick, there, clickEyedropper } << kPicked;
+            << grab << Steps { clickEyedropper, tick, there, clickEyedropper } << kPicked << "";
         QTest::newRow("a failed read shows the previous pixel")
-            << grab << Steps { clickEyedropper, tick, screenFails, tick }
-            << running({ 10, 20, 30 });
+            << grab << Steps { clickEyedropper, tick, screenFails, tick } << running({ 10, 20, 30 })
+            << "";
         QTest::newRow("no first read: the colour back and a notice")
-            << grab << Steps { screenFails, clickEyedropper, tick } << kNotice;
+            << grab << Steps { screenFails, clickEyedropper, tick } << kNotice << "";
         // The focus leaves a box the picker disables for the eyedropper, not
         // along the tab chain (where a bar would re-centre the master against the lock).
         QTest::newRow("the focus in red1 goes to the eyedropper: Space stops")
             << grab << Steps { moveMaster(140), toggleEyedropper, keys(Qt::Key_Space) }
-            << steady({ 164, 131, 255 }, 140);
+            << steady({ 164, 131, 255 }, 140) << "";
         QTest::newRow("a double-click starts")
-            << grab << Steps { doubleClickEyedropper } << running(kDesigned.bars);
+            << grab << Steps { doubleClickEyedropper } << running(kDesigned.bars) << "";
         QTest::newRow("a second double-click stops")
-            << grab << Steps { doubleClickEyedropper, doubleClickEyedropper } << kDesigned;
-        QTest::newRow("the desktop's pick is committed; ticks do nothing")
-            << portal
-            << Steps { clickEyedropper, tick, desktopAnswers(Answer::picked(qRgb(10, 20, 30))) }
-            << kPicked;
+            << grab << Steps { doubleClickEyedropper, doubleClickEyedropper } << kDesigned << "";
+        QTest::newRow("the desktop's pick is committed")
+            << portal << Steps { clickEyedropper, desktopAnswers(Answer::picked(qRgb(10, 20, 30))) }
+            << kPicked << "";
+        QTest::newRow("the desktop's pick cancelled")
+            << portal << Steps { clickEyedropper, desktopAnswers(Answer::cancelled()) } << kDesigned
+            << none;
+        QTest::newRow("the desktop's pick failed")
+            << portal << Steps { clickEyedropper, desktopAnswers(Answer::failed()) } << kDesigned
+            << none;
+        QTest::newRow("no portal")
+            << portal << Steps { clickEyedropper, desktopAnswers(Answer::unavailable()) } << kNotice
+            << "";
         QTest::newRow("an answer after a click is ignored")
             << portal
             << Steps { clickEyedropper, clickEyedropper,
                    desktopAnswers(Answer::picked(qRgb(1, 2, 3))) }
-            << kDesigned;
+            << kDesigned << "";
         QTest::newRow("nothing to read: the colour back and a notice")
-            << platform::ScreenReading::None << Steps { clickEyedropper, tick } << kNotice;
+            << platform::ScreenReading::None << Steps { clickEyedropper, tick } << kNotice << "";
     }
 
     void steps()
     {
         QFETCH(platform::ScreenReading, reading);
         QFETCH(Steps, steps);
+        QFETCH(QString, hint);
         PickerFixture f;
         f.desktop.platform.screenReading = reading;
         QVERIFY(QTest::qWaitForWindowActive(&f.window));
+        QToolTip::hideText();
         f.run(steps);
         QTEST(f.seen(), "seen");
+        QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), hint);
+        QCOMPARE(f.c().pickerButton->accessibleDescription(), hint);
         const bool running = f.c().notation(colour::Notation::Rgb)->text().isEmpty();
         QCOMPARE(f.window.pickerActive(), running);
         QCOMPARE(f.c().pickerButton->isChecked(), running);
@@ -99,34 +117,6 @@ private slots:
             QCOMPARE(box->isEnabled(), !running);
         if (running) // only the KML box keeps its text
             QCOMPARE(f.notations().mid(0, 7), QStringList(7));
-    }
-
-    // Desktops answer a cancel for some failures and the other way round:
-    // both are said, by a hint that asks nothing; only a missing portal gets a box.
-    void theDesktopsEndOfAPick_data()
-    {
-        QTest::addColumn<Answer>("answer");
-        QTest::addColumn<SeenState>("seen");
-        QTest::addColumn<QString>("hint");
-        const QString none = "No color was picked";
-        QTest::newRow("picked") << Answer::picked(qRgb(10, 20, 30)) << kPicked << "";
-        QTest::newRow("cancelled") << Answer::cancelled() << kDesigned << none;
-        QTest::newRow("failed") << Answer::failed() << kDesigned << none;
-        QTest::newRow("no portal") << Answer::unavailable() << kNotice << "";
-    }
-
-    void theDesktopsEndOfAPick()
-    {
-        QFETCH(Answer, answer);
-        QFETCH(QString, hint);
-        PickerFixture f;
-        f.desktop.platform.screenReading = platform::ScreenReading::Portal;
-        QVERIFY(QTest::qWaitForWindowActive(&f.window));
-        QToolTip::hideText();
-        f.run({ clickEyedropper, desktopAnswers(answer) });
-        QTEST(f.seen(), "seen");
-        QCOMPARE(QToolTip::isVisible() ? QToolTip::text() : QString(), hint);
-        QCOMPARE(f.c().pickerButton->accessibleDescription(), hint);
     }
 
     void ticksWaitWhileAModalBoxIsOpen()

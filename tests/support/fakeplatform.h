@@ -69,22 +69,10 @@ struct FakeKeys final : KeyState {
     QSet<int> down;
 };
 
-// Holds the pending pick until the test answers it, or hands the pick on to
-// another implementation (the real portal client on a test's own bus).
+// Holds the pending pick until the test answers it.
 struct FakeDesktopPick final : DesktopColourPick {
-    void begin(QWidget* window, Done done) override
-    {
-        if (forwardTo)
-            forwardTo->begin(window, std::move(done));
-        else
-            pending = std::move(done);
-    }
-    void abandon() override
-    {
-        if (forwardTo)
-            forwardTo->abandon();
-        pending = nullptr;
-    }
+    void begin(QWidget*, Done done) override { pending = std::move(done); }
+    void abandon() override { pending = nullptr; }
     // The desktop's answer to the pending pick, if there is one.
     void answer(DesktopPickAnswer a)
     {
@@ -92,7 +80,6 @@ struct FakeDesktopPick final : DesktopColourPick {
             done(a);
     }
     Done pending;
-    DesktopColourPick* forwardTo = nullptr;
 };
 
 // Records the moves asked for (where the window was pressed), and gives the

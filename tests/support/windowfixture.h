@@ -55,8 +55,15 @@ inline const SeenState kDesigned = steady({ 162, 129, 255 });
 
 inline QDebug operator<<(QDebug debug, Warning w)
 {
-    const char* names[] = { "information", "exclamation", "untitled" };
-    return debug << names[int(w)];
+    switch (w) {
+    case Warning::Information:
+        return debug << "information";
+    case Warning::Exclamation:
+        return debug << "exclamation";
+    case Warning::Untitled:
+        return debug << "untitled";
+    }
+    return debug << "unknown warning";
 }
 
 // Named fields, so that a failed comparison says which differ.
@@ -129,12 +136,20 @@ struct WindowFixture {
 // --- The user's actions, as steps of a table row
 
 // A colour set as the user would see it afterwards: bars and boxes agree.
-inline const auto showColour = [](int r, int g, int b) -> Step {
+inline Step showColour(int r, int g, int b)
+{
     return [=](WindowFixture& f) { f.window.showColour(colour::colourNumberOf(r, g, b)); };
-};
-inline const auto setBar
-    = [](Bar b, int value) -> Step { return [=](WindowFixture& f) { f.bar(b)->setValue(value); }; };
-inline const auto moveMaster = [](int value) { return setBar(Bar::Master, value); };
+}
+
+inline Step setBar(Bar b, int value)
+{
+    return [=](WindowFixture& f) { f.bar(b)->setValue(value); };
+}
+
+inline Step moveMaster(int value)
+{
+    return setBar(Bar::Master, value);
+}
 
 // A click on an arrow, or a press held past the auto-repeat delay (holdMs).
 inline Step clickArrow(Bar b, Arrow arrow, int holdMs = 0)
@@ -150,8 +165,6 @@ inline Step clickArrow(Bar b, Arrow arrow, int holdMs = 0)
     };
 }
 
-inline const auto holdArrow = [](Bar b, Arrow arrow) { return clickArrow(b, arrow, 700); };
-
 // The thumb dragged to a value and let go.
 inline Step dragThumb(Bar b, int value)
 {
@@ -163,9 +176,10 @@ inline Step dragThumb(Bar b, int value)
 }
 
 // By Tab or a click; ActiveWindowFocusReason: given back with the window.
-inline const auto focusBar = [](Bar b, Qt::FocusReason reason = Qt::TabFocusReason) -> Step {
+inline Step focusBar(Bar b, Qt::FocusReason reason = Qt::TabFocusReason)
+{
     return [=](WindowFixture& f) { f.bar(b)->setFocus(reason); };
-};
+}
 
 // Tab pressed until the bar has the focus, as a keyboard user does.
 inline Step tabTo(Bar b)
@@ -176,9 +190,10 @@ inline Step tabTo(Bar b)
     };
 }
 
-inline const auto keys = [](const QKeySequence& keys) -> Step {
+inline Step keys(const QKeySequence& keys)
+{
     return [=](WindowFixture&) { QTest::keySequence(QApplication::focusWidget(), keys); };
-};
+}
 
 // The text put into a channel box, then the release of a key there.
 inline Step type(Bar b, const QString& text)
@@ -189,9 +204,10 @@ inline Step type(Bar b, const QString& text)
     };
 }
 
-inline const auto setTransparency = [](int value) -> Step {
+inline Step setTransparency(int value)
+{
     return [=](WindowFixture& f) { f.c().transparency->setValue(value); };
-};
+}
 
 // "Choose color" clicked; the dialog answers the colour, or nullopt: cancelled.
 inline Step chooseInDialog(std::optional<QColor> answer)
@@ -202,9 +218,10 @@ inline Step chooseInDialog(std::optional<QColor> answer)
     };
 }
 
-inline const auto clickPreview = [](Qt::MouseButton button, QPoint at) -> Step {
+inline Step clickPreview(Qt::MouseButton button, QPoint at)
+{
     return [=](WindowFixture& f) { QTest::mouseClick(f.c().preview, button, {}, at); };
-};
+}
 
 // --- The eyedropper and the desktop it reads
 
@@ -229,12 +246,19 @@ inline const Step tick = [](WindowFixture& f) { f.window.screenPicker().tick(); 
 inline const Step pressS = [](WindowFixture& f) { f.desktop.keys.down.insert(Qt::Key_S); };
 inline const Step releaseS = [](WindowFixture& f) { f.desktop.keys.down.remove(Qt::Key_S); };
 
-inline const auto pointerAt
-    = [](QPoint at) -> Step { return [=](WindowFixture& f) { f.desktop.pointer.at = at; }; };
-inline const auto screenShows
-    = [](QRgb fill) -> Step { return [=](WindowFixture& f) { f.desktop.screen.fill = fill; }; };
+inline Step pointerAt(QPoint at)
+{
+    return [=](WindowFixture& f) { f.desktop.pointer.at = at; };
+}
+
+inline Step screenShows(QRgb fill)
+{
+    return [=](WindowFixture& f) { f.desktop.screen.fill = fill; };
+}
+
 inline const Step screenFails = [](WindowFixture& f) { f.desktop.screen.unreadable = true; };
 
-inline const auto desktopAnswers = [](platform::DesktopPickAnswer answer) -> Step {
+inline Step desktopAnswers(platform::DesktopPickAnswer answer)
+{
     return [=](WindowFixture& f) { f.desktop.desktopPick.answer(answer); };
-};
+}
