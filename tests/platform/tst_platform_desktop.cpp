@@ -187,7 +187,6 @@ private slots:
     {
         QTest::addColumn<QString>("then");
         QTest::addColumn<bool>("down");
-        QTest::newRow("pressed") << "" << true;
         QTest::newRow("between auto-repeats") << "repeat" << true;
         QTest::newRow("released where the focus went") << "release" << false;
         QTest::newRow("the program lost the keyboard") << "deactivate" << false;
