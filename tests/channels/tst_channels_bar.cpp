@@ -41,7 +41,6 @@ private slots:
         QTest::addColumn<float>("bodyHeight");
         QTest::addColumn<float>("bodyTop");
         QTest::addColumn<float>("surfaceTop");
-        QTest::newRow("0") << 0 << 1140 << 675.f << 525.f << 495.f;
         QTest::newRow("128") << 128 << 1140 << 336.176f << 863.824f << 833.824f;
         QTest::newRow("244 rests on the bottom") << 244 << 1140 << 29.118f << 1170.882f << 1140.f;
         QTest::newRow("255") << 255 << 1140 << 0.f << 1200.f << 1140.f;

@@ -79,8 +79,6 @@ private slots:
         QTest::newRow("ratio 2, odd x, even y")
             << Screens { kPlain, kDoubleLeft } << QPoint(-3835, 4) << 1 << QPoint(2, 2)
             << QPoint(1, 0);
-        QTest::newRow("ratio 1.5, the second of a pixel")
-            << Screens { kOneAndAHalf } << QPoint(4, 5) << 0 << QPoint(2, 3) << QPoint(1, 0);
         QTest::newRow("ratio 1.5, the last device pixel")
             << Screens { kOneAndAHalf } << QPoint(1921, 1081) << 0 << QPoint(1280, 720)
             << QPoint(1, 1);
@@ -189,7 +187,6 @@ private slots:
     {
         QTest::addColumn<QString>("then");
         QTest::addColumn<bool>("down");
-        QTest::newRow("pressed") << "" << true;
         QTest::newRow("between auto-repeats") << "repeat" << true;
         QTest::newRow("released where the focus went") << "release" << false;
         QTest::newRow("the program lost the keyboard") << "deactivate" << false;
