@@ -9,6 +9,7 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 
 namespace {
 
@@ -22,21 +23,36 @@ QByteArray read(const QString& path)
 
 // Size, format, and how the pixels are packed: stored (zlib level 0) takes more than the rows it
 // holds, deflated less. The photograph is stored: inflating it took most of the program's start.
-QString layout(const QByteArray& png)
+struct Layout {
+    QSize size;
+    QImage::Format format = QImage::Format_Invalid;
+    bool stored = false;
+    friend bool operator==(const Layout&, const Layout&) = default;
+};
+
+char* toString(const Layout& l)
+{
+    QString text;
+    QDebug(&text).nospace() << "{size " << l.size << ", format " << l.format
+                            << (l.stored ? ", stored}" : ", deflated}");
+    return QTest::toString(text);
+}
+
+Layout layoutOf(const QByteArray& png)
 {
     const QImage image = QImage::fromData(png);
     const qint64 rows = image.height() * (1 + image.width() * (image.hasAlphaChannel() ? 4LL : 3));
-    QString text;
-    QDebug(&text).nospace() << image.size() << ' ' << image.format() << ' '
-                            << (png.size() > rows ? "stored" : "deflated");
-    return text;
+    return { image.size(), image.format(), png.size() > rows };
 }
 
 // What first differs between the PNG committed and the one drawn now, or nothing.
 QString difference(const QByteArray& committed, const QByteArray& drawn)
 {
-    if (layout(committed) != layout(drawn))
-        return QStringLiteral("committed %1, drawn %2").arg(layout(committed), layout(drawn));
+    if (layoutOf(committed) != layoutOf(drawn)) {
+        const std::unique_ptr<char[]> was(toString(layoutOf(committed)));
+        const std::unique_ptr<char[]> now(toString(layoutOf(drawn)));
+        return QStringLiteral("committed %1, drawn %2").arg(was.get(), now.get());
+    }
     const QImage a = QImage::fromData(committed).convertToFormat(QImage::Format_ARGB32);
     const QImage b = QImage::fromData(drawn).convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < a.height(); ++y)
@@ -59,6 +75,8 @@ QStringList filesUnder(const QString& top)
 
 } // namespace
 
+Q_DECLARE_METATYPE(Layout)
+
 class TestDataImages : public QObject {
     Q_OBJECT
 
@@ -72,26 +90,26 @@ private slots:
 void TestDataImages::loads_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("layout");
+    QTest::addColumn<Layout>("layout");
     QTest::addColumn<int>("minColours");
 
-    QTest::newRow("photo") << "photo.png"
-                           << "QSize(217, 69) QImage::Format_RGB32 stored" << 2000;
-    QTest::newRow("pipette") << "pipette.png"
-                             << "QSize(25, 25) QImage::Format_RGB32 deflated" << 8;
+    QTest::newRow("photo") << "photo.png" << Layout { { 217, 69 }, QImage::Format_RGB32, true }
+                           << 2000;
+    QTest::newRow("pipette") << "pipette.png" << Layout { { 25, 25 }, QImage::Format_RGB32, false }
+                             << 8;
     for (const int size : { 16, 22, 24, 32, 48, 64, 128, 256 })
         QTest::addRow("icon %d", size)
             << QStringLiteral("icon-%1.png").arg(size)
-            << QStringLiteral("QSize(%1, %1) QImage::Format_ARGB32 deflated").arg(size) << 8;
+            << Layout { { size, size }, QImage::Format_ARGB32, false } << 8;
 }
 
 void TestDataImages::loads()
 {
     QFETCH(QString, name);
-    QFETCH(QString, layout);
+    QFETCH(Layout, layout);
     QFETCH(int, minColours);
 
-    QCOMPARE(::layout(read(":/marivell/" + name)), layout);
+    QCOMPARE(layoutOf(read(":/marivell/" + name)), layout);
     const QImage image(":/marivell/" + name);
     QSet<QRgb> colours;
     for (int y = 0; y < image.height(); ++y)
