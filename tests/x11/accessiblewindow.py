@@ -1,5 +1,5 @@
-"""Marivell as assistive technology meets it: its controls, found on AT-SPI by
-role and accessible name, read and used through their interfaces."""
+# Marivell as assistive technology meets it: its controls, found on AT-SPI by
+# role and accessible name, read and used through their interfaces.
 
 import importlib
 import os
@@ -20,7 +20,7 @@ def _import_pyatspi():
 
 
 class AccessibleWindow:
-    """Starts marivell on the desktop as a user starts it, with accessibility on."""
+    # Starts marivell on the desktop as a user starts it, with accessibility on.
 
     def __init__(self, desktop, program, **environment):
         self.pyatspi = _import_pyatspi()
@@ -59,7 +59,7 @@ class AccessibleWindow:
             pass
 
     def has_heard(self, name, description):
-        """Whether a screen reader has heard name's description become description."""
+        # Whether a screen reader has heard name's description become description.
         self._dispatch_events()
         return (name, description) in self.heard
 
@@ -72,7 +72,7 @@ class AccessibleWindow:
         self.process.wait()
 
     def controls(self, node=None):
-        """(role, name, accessible) of everything below the frame."""
+        # (role, name, accessible) of everything below the frame.
         found = []
         node = node or self.frame
         for index in range(node.childCount):
