@@ -77,7 +77,6 @@ class PrivateDesktop:
     def __init__(self, kind="x11", bus=False):
         self.kind = kind
         self.bus = bus
-        self.work = None
         self.window_manager = None  # openbox's process
         self._started = []
 
@@ -101,7 +100,6 @@ class PrivateDesktop:
         for process in reversed(self._started):
             process.terminate()
             process.wait()
-        self._started.clear()
         shutil.rmtree(self.work, ignore_errors=True)
 
     def start(self, argv, **options):
@@ -131,13 +129,9 @@ class PrivateDesktop:
             self.window_manager = self.start(
                 ["openbox", "--sm-disable", "--config-file", "/etc/xdg/openbox/rc.xml"],
                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-            wait_for("openbox", self._window_manager_is_up)
-
-    @staticmethod
-    def _window_manager_is_up():
-        root = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"],
-                              capture_output=True, text=True)
-        return "window id" in root.stdout
+            wait_for("openbox", lambda: "window id" in subprocess.run(
+                ["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"], capture_output=True,
+                text=True).stdout)
 
     def _start_weston(self):
         require("weston", "Xwayland")
@@ -151,11 +145,9 @@ class PrivateDesktop:
 
     @staticmethod
     def _xwayland_display(log):
-        try:
-            with open(log) as text:
-                said = text.read().split("xserver listening on display ")
-        except FileNotFoundError:
+        if not os.path.exists(log):
             return None
+        said = pathlib.Path(log).read_text().split("xserver listening on display ")
         return said[1].split()[0] if len(said) > 1 else None
 
     def _start_bus(self):

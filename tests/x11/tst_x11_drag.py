@@ -120,12 +120,6 @@ class DragChecks:
         assert self.position() == wanted, "from %s to %s, not %s" % (before, self.position(),
                                                                    wanted)
 
-    def handled(self):
-        # Waits until marivell has handled the input it had queued: it loses
-        # the focus to the marker only after that.
-        xdotool("search", "--name", MARKER, "windowfocus", "--sync")
-        wait_for("marivell handling its queued input", lambda: not self.window.active())
-
     def watch(self):
         # Where the window stands; the requests from here on are counted.
         self.requests.count()
@@ -160,7 +154,10 @@ class DragChecks:
             self.press_and_move(plus(before, BACKGROUND), [(3, 2)])
             xdotool("mouseup", 1, "mousemove_relative", 40, 30)
         # Its motion, handled after the next drag's press, would find the button down.
-        self.handled()
+        # Waits until marivell has handled the input it had queued: it loses
+        # the focus to the marker only after that.
+        xdotool("search", "--name", MARKER, "windowfocus", "--sync")
+        wait_for("marivell handling its queued input", lambda: not self.window.active())
         self.only_the_next_drag_moves_it(before)
 
     def check_a_release_that_reaches_the_window_cancels_its_move(self):

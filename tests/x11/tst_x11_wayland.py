@@ -7,6 +7,7 @@
 """Usage: tst_x11_wayland.py MARIVELL xcb|wayland"""
 
 import os
+import pathlib
 import queue
 import re
 import subprocess
@@ -77,8 +78,7 @@ class DesktopPortal:
         assert self._call("RequestName", "(su)", BACKEND_NAME, 4) == (1,), "the name is taken"
         portals = os.path.join(desktop.work, "portals")
         os.mkdir(portals)
-        with open(os.path.join(portals, "marivelltest.portal"), "w") as text:
-            text.write(PORTAL_FILE)
+        pathlib.Path(portals, "marivelltest.portal").write_text(PORTAL_FILE)
         desktop.start([FRONTEND], env=dict(os.environ, XDG_DESKTOP_PORTAL_DIR=portals,
                                            XDG_CURRENT_DESKTOP=SESSION_DESKTOP),
                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -111,14 +111,7 @@ class DesktopPortal:
             self.said.put("closed")
 
     def next_said(self):
-        try:
-            return self.said.get(timeout=60)
-        except queue.Empty:
-            raise TimeoutError("the back-end said nothing") from None
-
-    def expect(self, line):
-        said = self.next_said()
-        assert said == line, "the back-end said %r, not %r" % (said, line)
+        return self.said.get(timeout=60)  # queue.Empty: the back-end said nothing
 
     def answer(self, response, colour=None):
         # Answers the oldest pick held, with the colour's fractions 0..1 if it has one.
@@ -169,7 +162,8 @@ class WaylandChecks:
         w = self.window
         self.start_pick()
         w.press("Color picker")
-        self.portal.expect("closed")  # the frontend took the desktop's overlay away
+        # The frontend took the desktop's overlay away.
+        assert self.portal.next_said() == "closed"
         assert not w.pressed("Color picker")
         assert w.notations() == PICKED
         # The back-end answers the given-up pick all the same, then the next one.
