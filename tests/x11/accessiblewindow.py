@@ -1,5 +1,5 @@
-"""Marivell as assistive technology meets it: its controls, found on AT-SPI by
-role and accessible name, read and used through their interfaces."""
+# Marivell as assistive technology meets it: its controls, found on AT-SPI by
+# role and accessible name, read and used through their interfaces.
 
 import importlib
 import os
@@ -9,21 +9,17 @@ from privatedesktop import MissingTool, wait_for
 NOTATIONS = ["RGB", "Hexa VB", "Long VB", "HTML", "CMY", "CMYK", "HSL", "KML"]
 
 
-def _import_pyatspi():
-    # Not before the desktop is up: pyatspi finds the accessibility bus when
-    # it is imported.
-    try:
-        importlib.import_module("gi").require_version("Atspi", "2.0")
-        return importlib.import_module("pyatspi")
-    except (ImportError, ValueError) as error:
-        raise MissingTool("pyatspi: %s" % error) from error
-
-
 class AccessibleWindow:
-    """Starts marivell on the desktop as a user starts it, with accessibility on."""
+    # Starts marivell on the desktop as a user starts it, with accessibility on.
 
     def __init__(self, desktop, program, **environment):
-        self.pyatspi = _import_pyatspi()
+        # Not before the desktop is up: pyatspi finds the accessibility bus when
+        # it is imported.
+        try:
+            importlib.import_module("gi").require_version("Atspi", "2.0")
+            self.pyatspi = importlib.import_module("pyatspi")
+        except (ImportError, ValueError) as error:
+            raise MissingTool("pyatspi: %s" % error) from error
         self.process = desktop.start(
             [program], env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", **environment))
         self.frame = wait_for("marivell on AT-SPI", self._find_frame)
@@ -59,7 +55,7 @@ class AccessibleWindow:
             pass
 
     def has_heard(self, name, description):
-        """Whether a screen reader has heard name's description become description."""
+        # Whether a screen reader has heard name's description become description.
         self._dispatch_events()
         return (name, description) in self.heard
 
@@ -72,7 +68,7 @@ class AccessibleWindow:
         self.process.wait()
 
     def controls(self, node=None):
-        """(role, name, accessible) of everything below the frame."""
+        # (role, name, accessible) of everything below the frame.
         found = []
         node = node or self.frame
         for index in range(node.childCount):

@@ -1,15 +1,14 @@
-"""The program under openbox, as assistive technology and a user meet it.
+# The program under openbox, as assistive technology and a user meet it.
+#
+# Through AT-SPI: every control by role and name, the notations, a bar set
+# through its value, the picker started and stopped by its action, copies
+# announced. Through the X server: the launcher's startup id answered, a clicked
+# box's text in both selections, the window above an activated window, the S
+# key picking that window's colour, and the picker reading the device pixel
+# beside the pointer's hot spot at scale 1 and 1.5. Dragging the window has its
+# own test, tst_x11_drag.py.
 
-Through AT-SPI: every control by role and name, the notations, a bar set
-through its value, the picker started and stopped by its action, copies
-announced. Through the X server: the launcher's startup id answered, a clicked
-box's text in both selections, the window above an activated window, the S
-key picking that window's colour, and the picker reading the device pixel
-beside the pointer's hot spot at scale 1 and 1.5. Dragging the window has its
-own test, tst_x11_drag.py.
-
-Usage: tst_x11_window.py MARIVELL ROOTPATTERN
-"""
+"""Usage: tst_x11_window.py MARIVELL ROOTPATTERN"""
 
 import subprocess
 import sys
@@ -42,20 +41,10 @@ def width_of(window):
     return int(geometry.split("WIDTH=")[1].split()[0]) if "WIDTH=" in geometry else None
 
 
-def stacking_order():
-    listed = subprocess.run(["xprop", "-root", "_NET_CLIENT_LIST_STACKING"],
-                            capture_output=True, text=True).stdout
-    return [int(window, 16) for window in listed.split("#")[1].replace(",", " ").split()]
-
-
 def selection(name):
-    """The text of the X selection name (primary, clipboard); empty while nobody owns it."""
+    # The text of the X selection name (primary, clipboard); empty while nobody owns it.
     return subprocess.run(["xclip", "-o", "-selection", name], capture_output=True, text=True,
                           timeout=60).stdout
-
-
-def set_probe():
-    subprocess.run(["xprop", "-root", "-f", PROBE, "8s", "-set", PROBE, "1"], check=True)
 
 
 class WindowChecks:
@@ -65,7 +54,10 @@ class WindowChecks:
         self.program = program
         self.root_pattern = root_pattern
         # Watching before the launcher's startup id can be answered.
-        self.startup_messages = RootWatcher(desktop, "property", set_probe, PROBE)
+        self.startup_messages = RootWatcher(
+            desktop, "property",
+            lambda: subprocess.run(["xprop", "-root", "-f", PROBE, "8s", "-set", PROBE, "1"]),
+            PROBE)
         self.window = AccessibleWindow(desktop, program, DESKTOP_STARTUP_ID="launcher-7_TIME0")
 
     def check_every_control_has_its_role_and_name(self):
@@ -125,7 +117,9 @@ class WindowChecks:
         xdotool("windowactivate", "--sync", theirs)
 
         def ours_above():
-            order = stacking_order()
+            listed = subprocess.run(["xprop", "-root", "_NET_CLIENT_LIST_STACKING"],
+                                    capture_output=True, text=True).stdout
+            order = [int(window, 16) for window in listed.split("#")[1].replace(",", " ").split()]
             return order.index(ours) > order.index(theirs)
 
         wait_for("ours above the activated window", ours_above)
