@@ -1,5 +1,5 @@
-# Marivell as assistive technology meets it: its controls, found on AT-SPI by
-# role and accessible name, read and used through their interfaces.
+"""Marivell as assistive technology meets it: its controls, found on AT-SPI by
+role and accessible name, read and used through their interfaces."""
 
 import importlib
 import os
@@ -10,7 +10,7 @@ NOTATIONS = ["RGB", "Hexa VB", "Long VB", "HTML", "CMY", "CMYK", "HSL", "KML"]
 
 
 class AccessibleWindow:
-    # Starts marivell on the desktop as a user starts it, with accessibility on.
+    """Starts marivell on the desktop as a user starts it, with accessibility on."""
 
     def __init__(self, desktop, program, **environment):
         # Not before the desktop is up: pyatspi finds the accessibility bus when
@@ -55,7 +55,7 @@ class AccessibleWindow:
             pass
 
     def has_heard(self, name, description):
-        # Whether a screen reader has heard name's description become description.
+        """Whether a screen reader has heard name's description become description."""
         self._dispatch_events()
         return (name, description) in self.heard
 
@@ -68,7 +68,7 @@ class AccessibleWindow:
         self.process.wait()
 
     def controls(self, node=None):
-        # (role, name, accessible) of everything below the frame.
+        """(role, name, accessible) of everything below the frame."""
         found = []
         node = node or self.frame
         for index in range(node.childCount):

@@ -1,11 +1,12 @@
-# A private desktop for the x11 tests, torn down when the test ends.
-#
-# An X server (Xvfb, 1280x1024 at 96 dpi), optionally under openbox, or weston's
-# headless Wayland session with XWayland (WAYLAND_DISPLAY, DISPLAY and
-# XDG_SESSION_TYPE=wayland, as on a Wayland desktop); optionally a session bus
-# of its own that starts nothing installed on the machine: only the AT-SPI bus
-# and the services a test starts itself. The desktop's variables go into
-# os.environ, so every program started afterwards runs on it.
+"""A private desktop for the x11 tests, torn down when the test ends.
+
+An X server (Xvfb, 1280x1024 at 96 dpi), optionally under openbox, or weston's
+headless Wayland session with XWayland (WAYLAND_DISPLAY, DISPLAY and
+XDG_SESSION_TYPE=wayland, as on a Wayland desktop); optionally a session bus
+of its own that starts nothing installed on the machine: only the AT-SPI bus
+and the services a test starts itself. The desktop's variables go into
+os.environ, so every program started afterwards runs on it.
+"""
 
 import contextlib
 import os
@@ -57,7 +58,7 @@ def require(*tools):
 
 
 def wait_for(what, probe, timeout=60):
-    # Polls probe until it returns something true, and returns that.
+    """Polls probe until it returns something true, and returns that."""
     deadline = time.monotonic() + timeout
     while True:
         value = probe()
@@ -69,10 +70,11 @@ def wait_for(what, probe, timeout=60):
 
 
 class PrivateDesktop:
-    # with PrivateDesktop("openbox", bus=True) as desktop: ...
-    #
-    # kind is "x11" (a bare X server), "openbox" (with that window manager) or
-    # "weston" (a Wayland session with XWayland).
+    """with PrivateDesktop("openbox", bus=True) as desktop: ...
+
+    kind is "x11" (a bare X server), "openbox" (with that window manager) or
+    "weston" (a Wayland session with XWayland).
+    """
 
     def __init__(self, kind="x11", bus=False):
         self.kind = kind
@@ -103,7 +105,7 @@ class PrivateDesktop:
         shutil.rmtree(self.work, ignore_errors=True)
 
     def start(self, argv, **options):
-        # Starts a program that lives until the desktop ends.
+        """Starts a program that lives until the desktop ends."""
         options.setdefault("stdin", subprocess.DEVNULL)
         process = subprocess.Popen(argv, **options)
         self._started.append(process)
@@ -169,9 +171,10 @@ def xdotool(*args, check=True):
 
 
 class RootWatcher:
-    # What xev reports of the root window's events of mask, from the moment it is made.
-    #
-    # It is watching once it reports what poke() makes the X server send: sign.
+    """What xev reports of the root window's events of mask, from the moment it is made.
+
+    It is watching once it reports what poke() makes the X server send: sign.
+    """
 
     def __init__(self, desktop, mask, poke, sign):
         self.xev = desktop.start(["xev", "-root", "-event", mask], stdout=subprocess.PIPE)
@@ -185,7 +188,7 @@ class RootWatcher:
         wait_for("xev watching the root window", poked)
 
     def read(self):
-        # All xev reported so far, kept in self.text.
+        """All xev reported so far, kept in self.text."""
         with contextlib.suppress(BlockingIOError):
             while chunk := os.read(self.xev.stdout.fileno(), 1 << 16):
                 self.text += chunk.decode(errors="replace")
@@ -193,12 +196,13 @@ class RootWatcher:
 
 
 def run_checks(suite):
-    # Runs the methods of suite named check_..., in the order they are written,
-    # and reports each; 1 if any failed.
-    #
-    # A check raises (AssertionError, TimeoutError, ...) when the behaviour it is
-    # named after is broken. The checks share one desktop and may build on each
-    # other, but a failure does not stop the ones after it.
+    """Runs the methods of suite named check_..., in the order they are written,
+    and reports each; 1 if any failed.
+
+    A check raises (AssertionError, TimeoutError, ...) when the behaviour it is
+    named after is broken. The checks share one desktop and may build on each
+    other, but a failure does not stop the ones after it.
+    """
     checks = [name for name in vars(type(suite)) if name.startswith("check_")]
     failed = []
     for name in checks:
@@ -218,8 +222,8 @@ def run_checks(suite):
 
 
 def on_desktop(kind, bus, run):
-    # Returns run(desktop) on a new private desktop, or SKIP_STATUS (CTest's
-    # skip, which scripts/test counts as a failure) naming a missing tool.
+    """Returns run(desktop) on a new private desktop, or SKIP_STATUS (CTest's
+    skip, which scripts/test counts as a failure) naming a missing tool."""
     try:
         with PrivateDesktop(kind, bus) as desktop:
             return run(desktop)

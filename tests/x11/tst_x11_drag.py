@@ -1,12 +1,13 @@
-# The window dragged by its background under openbox.
-#
-# A left drag moves the window by exactly the pointer's travel from the press,
-# whatever its steps; the picker's caption is a handle too. A click asks for no
-# move and leaves none running, whichever of its release and the window manager
-# comes first; the right button and the hint caption do not drag. Places are
-# read from the X server, the move requests on the root window through xev.
+"""The window dragged by its background under openbox.
 
-"""Usage: tst_x11_drag.py MARIVELL"""
+A left drag moves the window by exactly the pointer's travel from the press,
+whatever its steps; the picker's caption is a handle too. A click asks for no
+move and leaves none running, whichever of its release and the window manager
+comes first; the right button and the hint caption do not drag. Places are
+read from the X server, the move requests on the root window through xev.
+
+Usage: tst_x11_drag.py MARIVELL
+"""
 
 import contextlib
 import signal
@@ -23,7 +24,7 @@ XEV_MARKER = "(_NET_DESKTOP_VIEWPORT)"
 
 
 def top_left(name):
-    # A window's top-left corner as the X server has it; None before it is there.
+    """A window's top-left corner as the X server has it; None before it is there."""
     info = subprocess.run(["xwininfo", "-name", name], capture_output=True, text=True).stdout
     corner = [line.split(":")[1] for line in info.splitlines() if "Absolute upper-left" in line]
     return tuple(map(int, corner)) or None
@@ -35,7 +36,7 @@ def plus(a, b):
 
 @contextlib.contextmanager
 def stopped(process):
-    # What reaches the process meanwhile waits for it, in order.
+    """What reaches the process meanwhile waits for it, in order."""
     process.send_signal(signal.SIGSTOP)
     try:
         yield
@@ -44,7 +45,7 @@ def stopped(process):
 
 
 class MoveRequests(RootWatcher):
-    # Counts the _NET_WM_MOVERESIZE requests that reach the root window.
+    """Counts the _NET_WM_MOVERESIZE requests that reach the root window."""
 
     def __init__(self, desktop):
         # Switching to the desktop shown changes nothing.
@@ -52,7 +53,7 @@ class MoveRequests(RootWatcher):
                          "(_NET_CURRENT_DESKTOP)")
 
     def count(self):
-        # The requests since the last count: those ahead of a marker sent now.
+        """The requests since the last count: those ahead of a marker sent now."""
         xdotool("set_desktop_viewport", 0, 0)  # openbox has no viewports
         wait_for("xev's marker", lambda: XEV_MARKER in self.read())
         before, self.text = self.text.split(XEV_MARKER, 1)
@@ -77,21 +78,21 @@ class DragChecks:
         return top_left(self.window.frame.name)
 
     def caption(self, name):
-        # The centre of a caption, from the window's top-left corner.
+        """The centre of a caption, from the window's top-left corner."""
         centre = self.window.centre("label", name)
         corner = self.window.position()
         return centre[0] - corner[0], centre[1] - corner[1]
 
     def settle(self):
-        # Waits until openbox has handled what the X server gave it so far.
+        """Waits until openbox has handled what the X server gave it so far."""
         moved = self.marker_at
         xdotool("search", "--name", MARKER, "windowmove", 40 if moved[0] < 20 else 0, 0)
         wait_for("openbox moving the marker", lambda: top_left(MARKER) != moved)
         self.marker_at = top_left(MARKER)
 
     def press_and_move(self, start, steps, button=1, at_once=False):
-        # Presses at start and moves by each step in turn, one xdotool call a
-        # step; at_once, the press and the steps in one call, as a flick.
+        """Presses at start and moves by each step in turn, one xdotool call a
+        step; at_once, the press and the steps in one call, as a flick."""
         calls = [["mousemove", *start, "mousedown", button]]
         for step in steps:
             start = plus(start, step)
@@ -101,7 +102,7 @@ class DragChecks:
         return start
 
     def drag(self, start, steps, at_once=False):
-        # A left drag that must move the window by exactly the pointer's travel.
+        """A left drag that must move the window by exactly the pointer's travel."""
         before = self.position()
         end = self.press_and_move(start, steps, at_once=at_once)
         wanted = plus(before, (end[0] - start[0], end[1] - start[1]))
@@ -121,13 +122,13 @@ class DragChecks:
                                                                    wanted)
 
     def watch(self):
-        # Where the window stands; the requests from here on are counted.
+        """Where the window stands; the requests from here on are counted."""
         self.requests.count()
         return self.position()
 
     def only_the_next_drag_moves_it(self, before):
-        # After whatever the window had to handle first, no move is running and
-        # only the next drag's was asked for.
+        """After whatever the window had to handle first, no move is running and
+        only the next drag's was asked for."""
         self.drag(plus(before, BACKGROUND), CHECK_DRAG)
         assert self.position() == plus(before, (-24, 16)), (before, self.position())
         requests = self.requests.count()

@@ -1,10 +1,11 @@
-# The eyedropper on a Wayland desktop, through Debian's own portal frontend
-# (xdg-desktop-portal) and a desktop back-end that the test drives. Marivell,
-# started as a user starts it, runs through XWayland (xcb) or natively
-# (wayland); the picks are started through AT-SPI (XTest input reaches X11
-# clients only) and end as the back-end answers.
+"""The eyedropper on a Wayland desktop, through Debian's own portal frontend
+(xdg-desktop-portal) and a desktop back-end that the test drives. Marivell,
+started as a user starts it, runs through XWayland (xcb) or natively
+(wayland); the picks are started through AT-SPI (XTest input reaches X11
+clients only) and end as the back-end answers.
 
-"""Usage: tst_x11_wayland.py MARIVELL xcb|wayland"""
+Usage: tst_x11_wayland.py MARIVELL xcb|wayland
+"""
 
 import os
 import pathlib
@@ -51,12 +52,13 @@ BACKEND_INTERFACES = """<node>
 
 
 class DesktopPortal:
-    # The frontend, started on the desktop's bus with only the test's back-end to use.
-    #
-    # The back-end holds every pick until the test answers it, and says what it
-    # was asked for: "pick PARENT" for each pick, "closed" for each pick the
-    # frontend closes. It serves on a thread and a bus connection of its own, so
-    # that the frontend has its answers while the test waits.
+    """The frontend, started on the desktop's bus with only the test's back-end to use.
+
+    The back-end holds every pick until the test answers it, and says what it
+    was asked for: "pick PARENT" for each pick, "closed" for each pick the
+    frontend closes. It serves on a thread and a bus connection of its own, so
+    that the frontend has its answers while the test waits.
+    """
 
     def __init__(self, desktop):
         if not os.access(FRONTEND, os.X_OK):
@@ -86,7 +88,7 @@ class DesktopPortal:
                  lambda: self._call("NameHasOwner", "(s)", "org.freedesktop.portal.Desktop")[0])
 
     def _call(self, method, signature, *arguments):
-        # Calls method of the bus itself.
+        """Calls method of the bus itself."""
         return self.bus.call_sync(
             "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", method,
             self.glib.Variant(signature, arguments), None, 0, -1, None).unpack()
@@ -114,7 +116,7 @@ class DesktopPortal:
         return self.said.get(timeout=60)  # queue.Empty: the back-end said nothing
 
     def answer(self, response, colour=None):
-        # Answers the oldest pick held, with the colour's fractions 0..1 if it has one.
+        """Answers the oldest pick held, with the colour's fractions 0..1 if it has one."""
         invocation, request = self.held.get_nowait()
         results = {"color": self.glib.Variant("(ddd)", colour)} if colour else {}
         invocation.return_value(self.glib.Variant("(ua{sv})", (response, results)))

@@ -1,14 +1,15 @@
-# The program under openbox, as assistive technology and a user meet it.
-#
-# Through AT-SPI: every control by role and name, the notations, a bar set
-# through its value, the picker started and stopped by its action, copies
-# announced. Through the X server: the launcher's startup id answered, a clicked
-# box's text in both selections, the window above an activated window, the S
-# key picking that window's colour, and the picker reading the device pixel
-# beside the pointer's hot spot at scale 1 and 1.5. Dragging the window has its
-# own test, tst_x11_drag.py.
+"""The program under openbox, as assistive technology and a user meet it.
 
-"""Usage: tst_x11_window.py MARIVELL ROOTPATTERN"""
+Through AT-SPI: every control by role and name, the notations, a bar set
+through its value, the picker started and stopped by its action, copies
+announced. Through the X server: the launcher's startup id answered, a clicked
+box's text in both selections, the window above an activated window, the S
+key picking that window's colour, and the picker reading the device pixel
+beside the pointer's hot spot at scale 1 and 1.5. Dragging the window has its
+own test, tst_x11_drag.py.
+
+Usage: tst_x11_window.py MARIVELL ROOTPATTERN
+"""
 
 import subprocess
 import sys
@@ -42,7 +43,7 @@ def width_of(window):
 
 
 def selection(name):
-    # The text of the X selection name (primary, clipboard); empty while nobody owns it.
+    """The text of the X selection name (primary, clipboard); empty while nobody owns it."""
     return subprocess.run(["xclip", "-o", "-selection", name], capture_output=True, text=True,
                           timeout=60).stdout
 
