@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <vector>
 #include <xcb/xcb.h>
 
@@ -14,16 +15,20 @@ constexpr uint8_t kBlue = 90;
 // Four requests of 64 rows each stay below the core protocol's request size.
 constexpr int kRowsPerRequest = 64;
 
+struct Disconnect {
+    void operator()(xcb_connection_t* c) const { xcb_disconnect(c); }
+};
+
 } // namespace
 
 int main()
 {
-    // The connection closes as the program exits.
-    xcb_connection_t* c = xcb_connect(nullptr, nullptr);
-    if (xcb_connection_has_error(c)) {
+    std::unique_ptr<xcb_connection_t, Disconnect> connection(xcb_connect(nullptr, nullptr));
+    if (xcb_connection_has_error(connection.get())) {
         std::fputs("rootpattern: cannot open the display\n", stderr);
         return 1;
     }
+    xcb_connection_t* c = connection.get();
     const xcb_setup_t* setup = xcb_get_setup(c);
     const xcb_screen_t* screen = xcb_setup_roots_iterator(setup).data;
     // Xvfb's 24-bit screen (privatedesktop.py) takes 32-bit pixels 0x00RRGGBB,
