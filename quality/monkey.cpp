@@ -1,6 +1,8 @@
-// Thousands of seeded random user actions on the real window; after each, what
-// must always hold is checked. A failure names the seed and the event, to replay:
-//   MARIVELL_MONKEY_SEED=<seed> MARIVELL_MONKEY_EVENTS=<n> tst_app_monkey
+// Seeded random user actions on the real window (offscreen); after each, what
+// must always hold is checked. Run at length by monkey-long; not part of the
+// test suite, whose tables catch the same faults. A failure names the seed and
+// the event, to replay:
+//   MARIVELL_MONKEY_SEED=<seed> MARIVELL_MONKEY_EVENTS=<n> BUILD/quality/monkey
 #include "app/qtcolour.h"
 #include "colour/notations.h"
 #include "colour/typedvalue.h"
@@ -41,7 +43,7 @@ QString brokenInvariant(const WindowFixture& f, bool committedWhilePicking)
 
 } // namespace
 
-class TestAppMonkey : public QObject {
+class WindowMonkey : public QObject {
     Q_OBJECT
 private slots:
     void randomUseKeepsTheWindowConsistent()
@@ -106,5 +108,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestAppMonkey)
-#include "tst_app_monkey.moc"
+QTEST_MAIN(WindowMonkey)
+#include "monkey.moc"
