@@ -51,24 +51,6 @@ struct Mouse {
     QPoint by;
 };
 
-// What a step of a drag asked of the window manager.
-enum class Ask { Nothing, MoveFromThePress, MoveFromElsewhere, Cancel };
-
-QDebug operator<<(QDebug debug, Ask a)
-{
-    switch (a) {
-    case Ask::Nothing:
-        return debug << "nothing";
-    case Ask::MoveFromThePress:
-        return debug << "move from the press";
-    case Ask::MoveFromElsewhere:
-        return debug << "move from elsewhere";
-    case Ask::Cancel:
-        return debug << "cancel";
-    }
-    return debug << "unknown ask";
-}
-
 // How a notation box is copied: a click far from the start, a key at the
 // cursor, or the action assistive technology offers, by its name.
 using Copying = std::variant<Qt::MouseButton, QKeyCombination, QString>;
@@ -88,6 +70,11 @@ struct FontChanges : QObject {
 
 class TestAppWindow : public QObject {
     Q_OBJECT
+public:
+    // What a step of a drag asked of the window manager, named in a failure's message.
+    enum class Ask { Nothing, MoveFromThePress, MoveFromElsewhere, Cancel };
+    Q_ENUM(Ask)
+
 private slots:
     void startUpEndsInTheDesignedState()
     {
@@ -119,17 +106,10 @@ private slots:
         QTest::addColumn<Steps>("steps");
         QTest::addColumn<SeenState>("seen");
         const Step c = showColour(160, 120, 90);
-        // The red bar already stands on the new red, so only the resync puts the 300 right.
-        const Steps red300 { showColour(176, 10, 20), type(Bar::Red, "300") };
-        const auto refused = { Warning::Exclamation };
         QTest::newRow("master rises")
             << Steps { c, moveMaster(129) } << steady({ 162, 122, 92 }, 129);
-        QTest::newRow("master falls")
-            << Steps { c, moveMaster(127) } << steady({ 158, 118, 88 }, 127);
         QTest::newRow("each master move from the last")
             << Steps { c, moveMaster(140), moveMaster(135) } << steady({ 160, 120, 90 }, 135);
-        QTest::newRow("a channel bar's focus re-centres")
-            << Steps { c, moveMaster(140), focusBar(Bar::Green) } << steady({ 160, 120, 90 });
         QTest::newRow("a click on a channel bar's arrow focuses it: re-centres") << Steps { c,
             moveMaster(140), clickArrow(Bar::Green, Arrow::Down) } << steady({ 160, 130, 90 });
         QTest::newRow("a bar's focus given back with the window: no re-centring")
@@ -145,20 +125,10 @@ private slots:
             << Steps { showColour(255, 255, 254), moveMaster(129) } << allAt255;
         QTest::newRow("typed: the master re-centres")
             << Steps { c, moveMaster(140), type(Bar::Red, "100") } << steady({ 98, 120, 90 });
-        SeenState typed300 = steady({ 162, 122, 92 }, 140, refused);
-        typed300.boxes[0] = "300";
-        QTest::newRow("typed 300: refused")
-            << Steps { c, moveMaster(140), type(Bar::Red, "300") } << typed300;
-        QTest::newRow("dialog after a refused 300")
-            << red300 + Steps { chooseInDialog(QColor(176, 99, 98)) }
-            << steady({ 176, 99, 98 }, 128, refused);
-        QTest::newRow("right-click on the clear photograph after a refused 300")
-            << Steps { setTransparency(0) } + red300
-                + Steps { clickPreview(Qt::RightButton, { 70, 30 }) }
-            << steady({ 176, 155, 104 }, 128, refused);
-        QTest::newRow("picker stop after a locked bar") << Steps { showColour(176, 10, 20),
-            screenShows(qRgb(176, 20, 20)), clickEyedropper, setBar(Bar::Green, 20), tick,
-            clickEyedropper } << steady({ 176, 20, 20 }, 128, { Warning::Information });
+        // The red bar already stands on the new red, so only the resync puts the 300 right.
+        QTest::newRow("dialog after a refused 300") << Steps {
+            showColour(176, 10, 20), type(Bar::Red, "300"), chooseInDialog(QColor(176, 99, 98))
+        } << steady({ 176, 99, 98 }, 128, { Warning::Exclamation });
         // The picker's timer samples the black screen meanwhile.
         SeenState held = steady({ 172, 129, 255 }, 128, { Warning::Information });
         held.boxes = kDesigned.boxes;
@@ -166,13 +136,8 @@ private slots:
         held.preview = { 0, 0, 0 };
         QTest::newRow("a locked arrow held: one warning")
             << Steps { clickEyedropper, clickArrow(Bar::Red, Arrow::Down, 700) } << held;
-        QTest::newRow("keys: blue bar")
-            << Steps { tabTo(Bar::Blue), keys(Qt::Key_PageUp) } << steady({ 162, 129, 235 });
-        QTest::newRow("keys: master")
-            << Steps { tabTo(Bar::Master), keys(Qt::Key_Down) } << steady({ 164, 131, 255 }, 129);
-        const Steps type200 { keys(Qt::CTRL | Qt::Key_A), keys(Qt::Key_2), keys(Qt::Key_0),
-            keys(Qt::Key_0) };
-        QTest::newRow("keys: typed red") << type200 << steady({ 200, 129, 255 });
+        QTest::newRow("Page Up on the blue bar")
+            << Steps { focusBar(Bar::Blue), keys(Qt::Key_PageUp) } << steady({ 162, 129, 235 });
     }
 
     void script()
@@ -189,11 +154,8 @@ private slots:
     {
         QTest::addColumn<Steps>("steps");
         QTest::addColumn<QColor>("openedAt");
-        QTest::newRow("at start-up") << Steps {} << QColor(162, 129, 255);
         QTest::newRow("after a master move")
             << Steps { showColour(160, 120, 90), moveMaster(129) } << QColor(162, 122, 92);
-        QTest::newRow("after a pick") << Steps { screenShows(qRgb(10, 20, 30)), clickEyedropper,
-            tick, clickEyedropper } << QColor(10, 20, 30);
         QTest::newRow("after a colour chosen there")
             << Steps { chooseInDialog(QColor(1, 2, 3)) } << QColor(1, 2, 3);
     }
@@ -227,7 +189,6 @@ private slots:
         QTest::newRow("32768") << "32768" << Bar::Blue << kept;
         QTest::newRow("-1") << "-1" << Bar::Green << kept;
         QTest::newRow("empty") << "" << Bar::Red << kept;
-        QTest::newRow("letters") << "2a" << Bar::Green << kept;
     }
 
     void channelStepReadsTheBoxes()
@@ -252,7 +213,6 @@ private slots:
         QTest::addColumn<int>("key");
         QTest::addColumn<bool>("releasedHere"); // or in another program, after a switch
         QTest::newRow("Return") << int(Qt::Key_Return) << true;
-        QTest::newRow("Escape") << int(Qt::Key_Escape) << true;
         QTest::newRow("Return released elsewhere") << int(Qt::Key_Return) << false;
     }
 
@@ -312,8 +272,6 @@ private slots:
         const Copying click = Qt::LeftButton;
         const Copying assistive = app::NotationBoxAccessible::copyAction();
         QTest::newRow("click RGB") << "Text3" << click << false << "162, 129, 255" << true;
-        QTest::newRow("Return in RGB")
-            << "Text3" << Copying(Qt::Key_Return) << false << "162, 129, 255" << true;
         QTest::newRow("keypad Enter in HTML")
             << "Text7" << Copying(Qt::KeypadModifier | Qt::Key_Enter) << false << "#A281FF" << true;
         QTest::newRow("Ctrl+C in KML")
@@ -390,18 +348,12 @@ private slots:
             << Answer::ButtonUp
             << QList { press(left, Place::Background), moveBy(3, 2), release(left) }
             << QList { none, move, none } << QPoint();
-        QTest::newRow("an instant click asks nothing")
-            << Answer::Moving << QList { press(left, Place::Background), release(left) }
-            << QList { none, none } << QPoint();
         QTest::newRow("the right button does not drag, nor start a drag from the hint")
             << Answer::Moving
             << QList { press(Qt::RightButton, Place::Background), moveBy(12, 8),
                    release(Qt::RightButton), press(left, Place::Hint), moveBy(12, 8),
                    release(left) }
             << QList<Ask>(6, none) << QPoint();
-        QTest::newRow("the hint caption keeps its press")
-            << Answer::Moving << QList { press(left, Place::Hint), moveBy(12, 8), release(left) }
-            << QList { none, none, none } << QPoint();
         QTest::newRow("the picker caption is a handle")
             << Answer::Moving << QList { press(left, Place::Handle), moveBy(12, 8), release(left) }
             << QList { none, move, Ask::Cancel } << QPoint();

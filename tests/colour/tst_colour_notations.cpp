@@ -46,8 +46,6 @@ void TestNotations::texts_data()
         { "&HFF&", "255", "#FF0000", "0, 255, 255", "0, 255, 255, 0", "800000ff" });
     // A KML colour stays eight digits whatever transparency the caller passes.
     row("0, 0, 0", -1, { "&H0&", "0", "#000000", "255, 255, 255", "0, 0, 0, 255", "00000000" });
-    row("255, 255, 255", 256,
-        { "&HFFFFFF&", "16777215", "#FFFFFF", "0, 0, 0", "0, 0, 0, 0", "ffffffff" });
     row("10, 0, 255", 64,
         { "&HFF000A&", "16711690", "#0A00FF", "245, 255, 0", "245, 255, 0, 0", "40ff000a" });
     row("0, 128, 0", 200,

@@ -55,15 +55,8 @@ inline const SeenState kDesigned = steady({ 162, 129, 255 });
 
 inline QDebug operator<<(QDebug debug, Warning w)
 {
-    switch (w) {
-    case Warning::Information:
-        return debug << "information";
-    case Warning::Exclamation:
-        return debug << "exclamation";
-    case Warning::Untitled:
-        return debug << "untitled";
-    }
-    return debug << "unknown warning";
+    const char* const names[] = { "information", "exclamation", "untitled" }; // in Warning's order
+    return debug << names[int(w)];
 }
 
 // Named fields, so that a failed comparison says which differ.
@@ -141,14 +134,9 @@ inline Step showColour(int r, int g, int b)
     return [=](WindowFixture& f) { f.window.showColour(colour::colourNumberOf(r, g, b)); };
 }
 
-inline Step setBar(Bar b, int value)
-{
-    return [=](WindowFixture& f) { f.bar(b)->setValue(value); };
-}
-
 inline Step moveMaster(int value)
 {
-    return setBar(Bar::Master, value);
+    return [=](WindowFixture& f) { f.c().master->setValue(value); };
 }
 
 // A click on an arrow, or a press held past the auto-repeat delay (holdMs).
@@ -179,15 +167,6 @@ inline Step dragThumb(Bar b, int value)
 inline Step focusBar(Bar b, Qt::FocusReason reason = Qt::TabFocusReason)
 {
     return [=](WindowFixture& f) { f.bar(b)->setFocus(reason); };
-}
-
-// Tab pressed until the bar has the focus, as a keyboard user does.
-inline Step tabTo(Bar b)
-{
-    return [=](WindowFixture& f) {
-        for (int i = 0; i < 20 && QApplication::focusWidget() != f.bar(b); ++i)
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    };
 }
 
 inline Step keys(const QKeySequence& keys)
