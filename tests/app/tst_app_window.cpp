@@ -272,6 +272,8 @@ private slots:
         const Copying click = Qt::LeftButton;
         const Copying assistive = app::NotationBoxAccessible::copyAction();
         QTest::newRow("click RGB") << "Text3" << click << false << "162, 129, 255" << true;
+        QTest::newRow("Return in RGB")
+            << "Text3" << Copying(Qt::Key_Return) << false << "162, 129, 255" << true;
         QTest::newRow("keypad Enter in HTML")
             << "Text7" << Copying(Qt::KeypadModifier | Qt::Key_Enter) << false << "#A281FF" << true;
         QTest::newRow("Ctrl+C in KML")

@@ -55,8 +55,15 @@ inline const SeenState kDesigned = steady({ 162, 129, 255 });
 
 inline QDebug operator<<(QDebug debug, Warning w)
 {
-    const char* const names[] = { "information", "exclamation", "untitled" }; // in Warning's order
-    return debug << names[int(w)];
+    switch (w) {
+    case Warning::Information:
+        return debug << "information";
+    case Warning::Exclamation:
+        return debug << "exclamation";
+    case Warning::Untitled:
+        return debug << "untitled";
+    }
+    return debug << "unknown warning";
 }
 
 // Named fields, so that a failed comparison says which differ.
