@@ -4,8 +4,6 @@
 #include <QDialog>
 #include <QToolTip>
 
-Q_DECLARE_METATYPE(platform::ScreenReading)
-
 using Answer = platform::DesktopPickAnswer;
 
 namespace {
@@ -40,8 +38,9 @@ const SeenState kNotice = steady(kDesigned.bars, 128, { Warning::Exclamation });
 class TestPickerWindow : public QObject {
     Q_OBJECT
 private slots:
-    // Desktops answer a cancel for some failures and the other way round:
-    // both are said, by a hint that asks nothing; only a missing portal gets a box.
+    // A desktop pick that ends without a colour, cancelled or failed alike (desktops
+    // answer one for the other), is said by a hint that asks nothing; only a
+    // missing portal gets a box.
     void steps_data()
     {
         QTest::addColumn<platform::ScreenReading>("reading");
@@ -74,16 +73,11 @@ private slots:
             << steady({ 164, 131, 255 }, 140) << "";
         QTest::newRow("a double-click starts")
             << grab << Steps { doubleClickEyedropper } << running(kDesigned.bars) << "";
-        QTest::newRow("a second double-click stops")
-            << grab << Steps { doubleClickEyedropper, doubleClickEyedropper } << kDesigned << "";
         QTest::newRow("the desktop's pick is committed")
             << portal << Steps { clickEyedropper, desktopAnswers(Answer::picked(qRgb(10, 20, 30))) }
             << kPicked << "";
         QTest::newRow("the desktop's pick cancelled")
             << portal << Steps { clickEyedropper, desktopAnswers(Answer::cancelled()) } << kDesigned
-            << none;
-        QTest::newRow("the desktop's pick failed")
-            << portal << Steps { clickEyedropper, desktopAnswers(Answer::failed()) } << kDesigned
             << none;
         QTest::newRow("no portal")
             << portal << Steps { clickEyedropper, desktopAnswers(Answer::unavailable()) } << kNotice

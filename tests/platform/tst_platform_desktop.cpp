@@ -30,36 +30,6 @@ SessionEnvironment sessionOf(const QString& variables)
 
 } // namespace
 
-namespace platform {
-char* toString(ScreenReading reading)
-{
-    switch (reading) {
-    case ScreenReading::X11Grab:
-        return qstrdup("X11Grab");
-    case ScreenReading::Portal:
-        return qstrdup("Portal");
-    case ScreenReading::None:
-        return qstrdup("None");
-    }
-    return qstrdup("?");
-}
-
-char* toString(DisplayPlan::Probe probe)
-{
-    switch (probe) {
-    case DisplayPlan::Probe::None:
-        return qstrdup("None");
-    case DisplayPlan::Probe::X11:
-        return qstrdup("X11");
-    case DisplayPlan::Probe::Wayland:
-        return qstrdup("Wayland");
-    case DisplayPlan::Probe::Missing:
-        return qstrdup("Missing");
-    }
-    return qstrdup("?");
-}
-} // namespace platform
-
 // How the program meets the desktop: which device pixel a grab reads, how the
 // session is read at start-up, the keys and the message boxes.
 class TestPlatformDesktop : public QObject {
@@ -74,8 +44,6 @@ private slots:
         QTest::addColumn<int>("screen");
         QTest::addColumn<QPoint>("logical"); // the pixel to grab, on that screen
         QTest::addColumn<QPoint>("pixel"); // the device pixel to read in the grab
-        QTest::newRow("second screen")
-            << Screens { kPlain, kRight } << QPoint(1930, 5) << 1 << QPoint(10, 5) << QPoint(0, 0);
         QTest::newRow("ratio 2, odd x, even y")
             << Screens { kPlain, kDoubleLeft } << QPoint(-3835, 4) << 1 << QPoint(2, 2)
             << QPoint(1, 0);

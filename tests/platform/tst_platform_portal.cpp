@@ -9,23 +9,6 @@
 using platform::DesktopPickAnswer;
 using Outcome = DesktopPickAnswer::Outcome;
 
-namespace platform {
-char* toString(const DesktopPickAnswer::Outcome& outcome)
-{
-    switch (outcome) {
-    case Outcome::Picked:
-        return qstrdup("picked");
-    case Outcome::Cancelled:
-        return qstrdup("cancelled");
-    case Outcome::Failed:
-        return qstrdup("failed");
-    case Outcome::Unavailable:
-        return qstrdup("unavailable");
-    }
-    return qstrdup("?");
-}
-} // namespace platform
-
 namespace {
 
 const QString kService = "org.freedesktop.portal.Desktop",
@@ -50,8 +33,6 @@ template <typename Channel> QVariantList colour(Channel r, Channel g, Channel b)
 }
 
 } // namespace
-
-Q_DECLARE_METATYPE(Reply)
 
 // The frontend's Screenshot interface on the test's own connection to the
 // private bus. It sends `response` as the Response signal's arguments.
@@ -167,8 +148,6 @@ private slots:
         const QStringList pick { "pick" }, none;
         QTest::newRow("nearest byte, a half up")
             << 2u << after << colour(0.45, 0.5, 0.85) << pick << picked << "#7380d9";
-        QTest::newRow("answered after the reply")
-            << 2u << Reply::BeforeAnswer << colour(0.2, 0.4, 0.6) << pick << picked << "#336699";
         QTest::newRow("on a path the portal chose")
             << 2u << Reply::OtherPath << colour(0.2, 0.4, 0.6) << pick << picked << "#336699";
         QTest::newRow("above one")
@@ -205,7 +184,7 @@ private slots:
         platform::PortalColourPick pick(m_client);
         pick.begin(nullptr, m_done);
         QVERIFY(!m_got); // never from inside the call
-        if (reply == Reply::BeforeAnswer || reply == Reply::OtherPath) {
+        if (reply == Reply::OtherPath) {
             QTRY_VERIFY(!stand.held.isEmpty());
             clientFollowsTheReply();
             QVERIFY(!m_got); // the user is still picking
@@ -215,8 +194,6 @@ private slots:
         QTEST(m_got->outcome, "outcome");
         QTEST(m_got->outcome == Outcome::Picked ? QColor(m_got->colour).name() : "", "colour");
         QTEST(stand.calls, "calls");
-        // Nothing else answered for the portal: "no portal" had none.
-        QCOMPARE(m_client.interface()->isServiceRegistered(kService).value(), version != 0);
     }
 
     void abandonedPickIsClosedAndItsLateAnswerIgnored()
