@@ -3,6 +3,7 @@
 // overlay and hands back the colour the user chose.
 #pragma once
 
+#include <QObject>
 #include <QRgb>
 #include <functional>
 
@@ -11,7 +12,10 @@ class QWidget;
 namespace platform {
 
 struct DesktopPickAnswer {
+    Q_GADGET
+public:
     enum class Outcome { Picked, Cancelled, Failed, Unavailable };
+    Q_ENUM(Outcome) // named in debug output and test failures
     Outcome outcome = Outcome::Failed;
     QRgb colour = 0; // meaningful for Picked only
 

@@ -3,10 +3,13 @@
 // without a display.
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
 namespace platform {
+// Names the enums below for Qt: debug output and test failures show them.
+Q_NAMESPACE
 
 // The session's environment variables that decide how the window reaches the desktop.
 struct SessionEnvironment {
@@ -27,6 +30,7 @@ enum class ScreenReading {
     Portal, // a Wayland desktop: ask it through the desktop portal
     None, // nothing to read (offscreen, minimal, a framebuffer...)
 };
+Q_ENUM_NS(ScreenReading)
 
 ScreenReading chooseScreenReading(
     const SessionEnvironment& session, const QString& qtPlatform, const QStringList& screenNames);
@@ -37,7 +41,10 @@ ScreenReading currentScreenReading();
 // Which Qt platform to start and which display to try first, before Qt's own
 // start-up aborts the process on a display it cannot open.
 struct DisplayPlan {
+    Q_GADGET
+public:
     enum class Probe { None, X11, Wayland, Missing };
+    Q_ENUM(Probe)
     // For QT_QPA_PLATFORM; empty leaves the choice to the user or to Qt.
     QString platform;
     Probe probe = Probe::None;
