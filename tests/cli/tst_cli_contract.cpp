@@ -60,6 +60,8 @@ void TestCliContract::run_data()
             "&HFF", "255,0,0", "#FF0000", "000255" },
         {}, kBrown.repeated(6) + kRed.repeated(4), {}, 0);
     row("none of these is a colour", bad, {}, {}, badErr, 1);
+    row("bad argument, rest converted", { "#A27A5C", "nope", "255" }, {}, kBrown + kRed,
+        notColour("'nope'"), 1);
     row("labels", { "--labels", "255" }, {},
         "RGB\tHexa VB\tLong VB\tHTML\tCMY\tCMYK\tHSL\tKML\n" + kRed, {}, 0);
     row("alpha= with leading zeros", { "--alpha=000000007", "255" }, {},
