@@ -6,8 +6,6 @@ import os
 
 from privatedesktop import MissingTool, wait_for
 
-NOTATIONS = ["RGB", "Hexa VB", "Long VB", "HTML", "CMY", "CMYK", "HSL", "KML"]
-
 
 class AccessibleWindow:
     """Starts marivell on the desktop as a user starts it, with accessibility on."""
@@ -23,9 +21,6 @@ class AccessibleWindow:
         self.process = desktop.start(
             [program], env=dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", **environment))
         self.frame = wait_for("marivell on AT-SPI", self._find_frame)
-        self.heard = []  # (name, description) of each control's as a screen reader hears it
-        self.pyatspi.Registry.registerEventListener(
-            self._on_description_change, "object:property-change:accessible-description")
 
     def _find_frame(self):
         if self.process.poll() is not None:
@@ -42,26 +37,6 @@ class AccessibleWindow:
             if frame is not None and frame.getRoleName() == "frame":
                 return frame
         return None
-
-    def _on_description_change(self, event):
-        # Qt 6.4 sends the object, not its new text: read it as the event arrives.
-        self.heard.append((event.source.name, event.source.description))
-
-    @staticmethod
-    def _dispatch_events():
-        from gi.repository import GLib  # the events arrive through its main loop
-
-        while GLib.MainContext.default().iteration(False):
-            pass
-
-    def has_heard(self, name, description):
-        """Whether a screen reader has heard name's description become description."""
-        self._dispatch_events()
-        return (name, description) in self.heard
-
-    def forget_heard(self):
-        self._dispatch_events()  # what is under way is forgotten too
-        self.heard.clear()
 
     def stop(self):
         self.process.terminate()
@@ -87,9 +62,6 @@ class AccessibleWindow:
         text = self.find("text", name).queryText()
         return text.getText(0, text.characterCount)
 
-    def notations(self):
-        return [self.text(name) for name in NOTATIONS]
-
     def pressed(self, name):
         button = self.find("push button", name)
         button.clearCache()
@@ -99,18 +71,15 @@ class AccessibleWindow:
         self.frame.clearCache()
         return self.pyatspi.STATE_ACTIVE in self.frame.getState().getStates()
 
-    def press(self, name, role="push button", action_name="Press"):
-        action = self.find(role, name).queryAction()
+    def press(self, name):
+        """Presses the push button name through its action."""
+        action = self.find("push button", name).queryAction()
         names = [action.getName(index) for index in range(action.nActions)]
-        action.doAction(names.index(action_name))
+        action.doAction(names.index("Press"))
 
     def centre(self, role, name):
         extents = self.find(role, name).queryComponent().getExtents(self.pyatspi.DESKTOP_COORDS)
         return extents.x + extents.width // 2, extents.y + extents.height // 2
-
-    def position(self):
-        extents = self.frame.queryComponent().getExtents(self.pyatspi.DESKTOP_COORDS)
-        return extents.x, extents.y
 
     def preview_description(self):
         return self.find("image", "Preview").description

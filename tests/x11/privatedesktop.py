@@ -8,7 +8,6 @@ and the services a test starts itself. The desktop's variables go into
 os.environ, so every program started afterwards runs on it.
 """
 
-import contextlib
 import os
 import pathlib
 import shutil
@@ -168,31 +167,6 @@ class PrivateDesktop:
 def xdotool(*args, check=True):
     return subprocess.run(["xdotool", *map(str, args)], capture_output=True, text=True,
                           check=check).stdout
-
-
-class RootWatcher:
-    """What xev reports of the root window's events of mask, from the moment it is made.
-
-    It is watching once it reports what poke() makes the X server send: sign.
-    """
-
-    def __init__(self, desktop, mask, poke, sign):
-        self.xev = desktop.start(["xev", "-root", "-event", mask], stdout=subprocess.PIPE)
-        os.set_blocking(self.xev.stdout.fileno(), False)
-        self.text = ""
-
-        def poked():
-            poke()
-            return sign in self.read()
-
-        wait_for("xev watching the root window", poked)
-
-    def read(self):
-        """All xev reported so far, kept in self.text."""
-        with contextlib.suppress(BlockingIOError):
-            while chunk := os.read(self.xev.stdout.fileno(), 1 << 16):
-                self.text += chunk.decode(errors="replace")
-        return self.text
 
 
 def run_checks(suite):

@@ -1,21 +1,21 @@
 """The window dragged by its background under openbox.
 
 A left drag moves the window by exactly the pointer's travel from the press,
-whatever its steps; the picker's caption is a handle too. A click asks for no
-move and leaves none running, whichever of its release and the window manager
-comes first; the right button and the hint caption do not drag. Places are
-read from the X server, the move requests on the root window through xev.
+whatever its steps. A click asks for no move and leaves none running,
+whichever of its release and the window manager comes first. Places are read
+from the X server, the move requests on the root window through xev.
 
 Usage: tst_x11_drag.py MARIVELL
 """
 
 import contextlib
+import os
 import signal
 import subprocess
 import sys
 
 from accessiblewindow import AccessibleWindow
-from privatedesktop import RootWatcher, on_desktop, require, run_checks, wait_for, xdotool
+from privatedesktop import on_desktop, require, run_checks, wait_for, xdotool
 
 BACKGROUND = (10, 300)  # from the window's top-left corner
 CHECK_DRAG = [(-6, 4)] * 4  # away from where a wrong move would take the window
@@ -44,13 +44,27 @@ def stopped(process):
         process.send_signal(signal.SIGCONT)
 
 
-class MoveRequests(RootWatcher):
-    """Counts the _NET_WM_MOVERESIZE requests that reach the root window."""
+class MoveRequests:
+    """Counts the _NET_WM_MOVERESIZE requests that reach the root window, as xev reports them."""
 
     def __init__(self, desktop):
-        # Switching to the desktop shown changes nothing.
-        super().__init__(desktop, "substructure", lambda: xdotool("set_desktop", 0),
-                         "(_NET_CURRENT_DESKTOP)")
+        self.xev = desktop.start(["xev", "-root", "-event", "substructure"],
+                                 stdout=subprocess.PIPE)
+        os.set_blocking(self.xev.stdout.fileno(), False)
+        self.text = ""
+
+        def watching():
+            xdotool("set_desktop", 0)  # switching to the desktop shown changes nothing
+            return "(_NET_CURRENT_DESKTOP)" in self.read()
+
+        wait_for("xev watching the root window", watching)
+
+    def read(self):
+        """All xev reported so far, kept in self.text."""
+        with contextlib.suppress(BlockingIOError):
+            while chunk := os.read(self.xev.stdout.fileno(), 1 << 16):
+                self.text += chunk.decode(errors="replace")
+        return self.text
 
     def count(self):
         """The requests since the last count: those ahead of a marker sent now."""
@@ -68,20 +82,10 @@ class DragChecks:
         self.marker_at = wait_for("the marker window", lambda: top_left(MARKER))
         self.window = AccessibleWindow(desktop, program)
         self.requests = MoveRequests(desktop)
-        # The captions are found through Qt's idea of where the window is.
-        wait_for("Qt knowing where its window is",
-                 lambda: self.window.position() == self.position())
-        self.handle = self.caption("Start the Color Picker")
-        self.hint = self.caption("To stop it press 's' in the keyboard")
+        wait_for("the window on the X server", self.position)
 
     def position(self):
         return top_left(self.window.frame.name)
-
-    def caption(self, name):
-        """The centre of a caption, from the window's top-left corner."""
-        centre = self.window.centre("label", name)
-        corner = self.window.position()
-        return centre[0] - corner[0], centre[1] - corner[1]
 
     def settle(self):
         """Waits until openbox has handled what the X server gave it so far."""
@@ -90,10 +94,10 @@ class DragChecks:
         wait_for("openbox moving the marker", lambda: top_left(MARKER) != moved)
         self.marker_at = top_left(MARKER)
 
-    def press_and_move(self, start, steps, button=1, at_once=False):
+    def press_and_move(self, start, steps, at_once=False):
         """Presses at start and moves by each step in turn, one xdotool call a
         step; at_once, the press and the steps in one call, as a flick."""
-        calls = [["mousemove", *start, "mousedown", button]]
+        calls = [["mousemove", *start, "mousedown", 1]]
         for step in steps:
             start = plus(start, step)
             calls.append(["mousemove", *start])
@@ -141,14 +145,6 @@ class DragChecks:
                                ([(25, 5), (50, 10), (75, 15)], True)]:  # a flick
             self.drag(plus(self.position(), BACKGROUND), steps, at_once)
 
-    def check_the_picker_caption_is_a_handle(self):
-        self.drag(plus(self.position(), self.handle), [(6, 4)] * 3)
-
-    def check_an_instant_click_asks_for_no_move(self):
-        before = self.watch()
-        xdotool("mousemove", *plus(before, BACKGROUND), "click", 1)
-        self.only_the_next_drag_moves_it(before)
-
     def check_a_click_released_before_its_motion_is_handled_asks_for_no_move(self):
         before = self.watch()
         with stopped(self.window.process):  # as on a busy machine
@@ -171,18 +167,6 @@ class DragChecks:
             xdotool("mouseup", 1)
             wait_for("the move cancelled", self.requests.count, timeout=20)
             xdotool("mousemove_relative", 40, 30)
-        self.only_the_next_drag_moves_it(before)
-
-    def check_the_right_button_does_not_drag(self):
-        before = self.watch()
-        self.press_and_move(plus(before, BACKGROUND), [(12, 8)] * 5, button=3)
-        xdotool("mouseup", 3)
-        self.only_the_next_drag_moves_it(before)
-
-    def check_the_hint_caption_does_not_drag(self):
-        before = self.watch()
-        self.press_and_move(plus(before, self.hint), [(12, 8)] * 5)
-        xdotool("mouseup", 1)
         self.only_the_next_drag_moves_it(before)
 
 
