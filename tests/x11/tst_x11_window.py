@@ -1,7 +1,8 @@
 """The program under openbox, as assistive technology and a user meet it.
 
 Through AT-SPI: every control by role and name. Through the X server: a
-clicked box's text in both selections, and the picker reading the device
+clicked box's text in both selections, the window above an activated window,
+the S key picking that window's colour, and the picker reading the device
 pixel beside the pointer's hot spot at scale 1 and 1.5. Dragging the window
 has its own test, tst_x11_drag.py.
 
@@ -22,11 +23,17 @@ CONTROLS = [("scroll bar", name) for name in ("Red", "Green", "Blue", "Master")]
                                                 "To stop it press 's' in the keyboard"]] \
     + [("slider", "Transparency"), ("image", "Preview"), ("push button", "Color picker"),
        ("push button", "Choose color")]
+OTHER_WINDOW_COLOUR = "#3C7A1E"  # 60, 122, 30
+
+
+def window_named(title_pattern):
+    found = xdotool("search", "--onlyvisible", "--name", title_pattern, check=False).split()
+    return int(found[0]) if found else None
 
 
 def window_width():
-    found = xdotool("search", "--onlyvisible", "--name", "^Marivell v", check=False).split()
-    geometry = xdotool("getwindowgeometry", "--shell", found[0], check=False) if found else ""
+    window = window_named("^Marivell v")
+    geometry = xdotool("getwindowgeometry", "--shell", window, check=False) if window else ""
     return int(geometry.split("WIDTH=")[1].split()[0]) if "WIDTH=" in geometry else None
 
 
@@ -38,7 +45,7 @@ def selection(name):
 
 class WindowChecks:
     def __init__(self, desktop, program, root_pattern):
-        require("xdotool", "xclip")
+        require("xdotool", "xclip", "xmessage", "xprop")
         self.desktop = desktop
         self.program = program
         self.root_pattern = root_pattern
@@ -60,6 +67,32 @@ class WindowChecks:
         for name in ("primary", "clipboard"):
             wait_for("the RGB box's text in the %s selection" % name,
                      lambda: selection(name) == rgb)
+
+    def check_the_window_stays_above_an_activated_window(self):
+        ours = wait_for("the window", lambda: window_named("^Marivell v"))
+        self.desktop.start(["xmessage", "-bg", OTHER_WINDOW_COLOUR, "-geometry", "400x300+800+600",
+                            "-name", "other", " "])
+        theirs = wait_for("another window", lambda: window_named("^other"))
+        xdotool("windowactivate", "--sync", theirs)
+
+        def ours_above():
+            listed = subprocess.run(["xprop", "-root", "_NET_CLIENT_LIST_STACKING"],
+                                    capture_output=True, text=True).stdout
+            order = [int(window, 16) for window in listed.split("#")[1].replace(",", " ").split()]
+            return order.index(ours) > order.index(theirs)
+
+        wait_for("ours above the activated window", ours_above)
+
+    def check_s_held_picks_the_colour_under_the_pointer(self):
+        w = self.window
+        xdotool("mousemove", *w.centre("push button", "Color picker"), "click", 1)
+        wait_for("the picker", lambda: w.pressed("Color picker"))
+        xdotool("mousemove", 1150, 850)  # over the other window
+        wait_for("the sample", lambda: w.preview_description().startswith("Colour 60, 122, 30 "))
+        xdotool("keydown", "s")  # held until a tick has seen it
+        wait_for("S to stop the picker", lambda: not w.pressed("Color picker"))
+        xdotool("keyup", "s")
+        assert w.text("RGB") == "60, 122, 30", w.text("RGB")
 
     def check_the_picker_reads_the_device_pixel_beside_the_hot_spot(self):
         subprocess.run([self.root_pattern], check=True)
