@@ -20,7 +20,7 @@ from accessiblewindow import AccessibleWindow
 from privatedesktop import MissingTool, on_desktop, run_checks, wait_for
 
 PICKED = "51, 102, 153"  # (0.2, 0.4, 0.6)
-SUCCESS = 0  # the response of a pick that has a colour
+SUCCESS, CANCELLED, FAILED = 0, 1, 2  # the responses of a pick
 
 FRONTEND = "/usr/libexec/xdg-desktop-portal"
 BACKEND_NAME = "org.freedesktop.impl.portal.desktop.marivelltest"
@@ -114,11 +114,11 @@ class DesktopPortal:
     def next_said(self):
         return self.said.get(timeout=60)  # queue.Empty: the back-end said nothing
 
-    def answer(self, colour):
-        """Answers the oldest pick held with a colour, its fractions 0..1."""
+    def answer(self, response, colour=None):
+        """Answers the oldest pick held, with the colour's fractions 0..1 if it has one."""
         invocation, request = self.held.get_nowait()
-        results = {"color": self.glib.Variant("(ddd)", colour)}
-        invocation.return_value(self.glib.Variant("(ua{sv})", (SUCCESS, results)))
+        results = {"color": self.glib.Variant("(ddd)", colour)} if colour else {}
+        invocation.return_value(self.glib.Variant("(ua{sv})", (response, results)))
         self.bus.unregister_object(request)
         self.bus.flush_sync(None)
 
@@ -144,9 +144,18 @@ class WaylandChecks:
         self.start_pick()
         # The back-end holds its answer, as a user takes their time.
         assert w.pressed("Color picker") and w.text("RGB") == ""
-        self.portal.answer((0.2, 0.4, 0.6))
+        self.portal.answer(SUCCESS, (0.2, 0.4, 0.6))
         wait_for("the portal's colour", lambda: w.text("RGB") == PICKED)
         assert not w.pressed("Color picker")
+
+    def check_a_pick_without_a_colour_keeps_the_colour(self):
+        w = self.window
+        for response in (CANCELLED, FAILED):
+            self.start_pick()
+            self.portal.answer(response)
+            wait_for("the pick ended by response %d" % response,
+                     lambda: not w.pressed("Color picker"))
+            assert w.text("RGB") == PICKED
 
     def check_a_second_click_gives_the_pick_up(self):
         w = self.window
