@@ -13,6 +13,35 @@
 
 namespace {
 
+const QString kLocked = QStringLiteral("This command is locked while the color picker is enabled.");
+
+// Steps only the monkey takes: the suite tries these controls in their own tests.
+
+// The thumb dragged to a value and let go.
+Step dragThumb(Bar b, int value)
+{
+    return [=](WindowFixture& f) {
+        f.bar(b)->setSliderDown(true);
+        f.bar(b)->setSliderPosition(value);
+        f.bar(b)->setSliderDown(false);
+    };
+}
+
+Step setTransparency(int value)
+{
+    return [=](WindowFixture& f) { f.c().transparency->setValue(value); };
+}
+
+Step clickPreview(Qt::MouseButton button, QPoint at)
+{
+    return [=](WindowFixture& f) { QTest::mouseClick(f.c().preview, button, {}, at); };
+}
+
+Step screenShows(QRgb fill)
+{
+    return [=](WindowFixture& f) { f.desktop.screen.fill = fill; };
+}
+
 // What must hold after every action; empty when it does. A colour from
 // outside while the picker runs fills the notations until it restarts.
 QString brokenInvariant(const WindowFixture& f, bool committedWhilePicking)

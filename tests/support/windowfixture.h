@@ -22,9 +22,6 @@
 #include <QTest>
 #include <functional>
 
-inline const QString kLocked
-    = QStringLiteral("This command is locked while the color picker is enabled.");
-
 enum class Bar { Red, Green, Blue, Master };
 enum class Arrow { Up, Down };
 // A message box titled "Warning", by its icon; any other title is a fault.
@@ -160,16 +157,6 @@ inline Step clickArrow(Bar b, Arrow arrow, int holdMs = 0)
     };
 }
 
-// The thumb dragged to a value and let go.
-inline Step dragThumb(Bar b, int value)
-{
-    return [=](WindowFixture& f) {
-        f.bar(b)->setSliderDown(true);
-        f.bar(b)->setSliderPosition(value);
-        f.bar(b)->setSliderDown(false);
-    };
-}
-
 // By Tab or a click; ActiveWindowFocusReason: given back with the window.
 inline Step focusBar(Bar b, Qt::FocusReason reason = Qt::TabFocusReason)
 {
@@ -190,11 +177,6 @@ inline Step type(Bar b, const QString& text)
     };
 }
 
-inline Step setTransparency(int value)
-{
-    return [=](WindowFixture& f) { f.c().transparency->setValue(value); };
-}
-
 // "Choose color" clicked; the dialog answers the colour, or nullopt: cancelled.
 inline Step chooseInDialog(std::optional<QColor> answer)
 {
@@ -202,11 +184,6 @@ inline Step chooseInDialog(std::optional<QColor> answer)
         f.desktop.colourDialog.answer = answer;
         f.c().chooseColour->click();
     };
-}
-
-inline Step clickPreview(Qt::MouseButton button, QPoint at)
-{
-    return [=](WindowFixture& f) { QTest::mouseClick(f.c().preview, button, {}, at); };
 }
 
 // --- The eyedropper and the desktop it reads
@@ -235,11 +212,6 @@ inline const Step releaseS = [](WindowFixture& f) { f.desktop.keys.down.remove(Q
 inline Step pointerAt(QPoint at)
 {
     return [=](WindowFixture& f) { f.desktop.pointer.at = at; };
-}
-
-inline Step screenShows(QRgb fill)
-{
-    return [=](WindowFixture& f) { f.desktop.screen.fill = fill; };
 }
 
 inline const Step screenFails = [](WindowFixture& f) { f.desktop.screen.unreadable = true; };
